@@ -1,0 +1,29 @@
+#include "formats/csv_formatter.h"
+
+#include <QTextStream>
+
+CSVFormatter csvFormatter;
+
+void CSVFormatter::setStreamCodec(QTextStream& stream) { stream.setCodec("CP-1251"); }
+
+void CSVFormatter::writeHeader(QTextStream& out) { out << "CSV file with TADS Source\n"; }
+
+void CSVFormatter::writeFileStart(QTextStream& out, QString name) {
+  out << "FILE;" << name << '\n';
+}
+
+void CSVFormatter::writeChunkStart(QTextStream& out, QString name) {
+  out << "CHUNK;" << name << '\n';
+}
+
+void CSVFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
+                             unsigned int lineIndex, unsigned int literalIndex) {
+  out << "LINE;\"" << text << "\";" << (doubleQuoted ? '1' : '0') << ';'
+      << QString::number(lineIndex) << ';' << QString::number(literalIndex) << '\n';
+}
+
+void CSVFormatter::writeChunkEnd(QTextStream& out, QString) { out << "END CHUNK\n"; }
+
+void CSVFormatter::writeFileEnd(QTextStream& out, QString) { out << "\n\n"; }
+
+void CSVFormatter::writeFooter(QTextStream& out) { out << '\n'; }

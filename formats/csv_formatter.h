@@ -1,0 +1,28 @@
+#ifndef BRISVANE_FORMATS_CSV_FORMATTER_H
+#define BRISVANE_FORMATS_CSV_FORMATTER_H
+
+#include "formats/serialize_formatter.h"
+
+/// The semicolon-separated file: code page 1251, one record per line ended by
+/// a line feed, only the text of a LINE record in double quotes, nothing
+/// escaped.
+class CSVFormatter : public SerializeFormatter {
+ public:
+  void setStreamCodec(QTextStream& stream) override;
+  void writeHeader(QTextStream& out) override;
+  void writeFileStart(QTextStream& out, QString name) override;
+  void writeChunkStart(QTextStream& out, QString name) override;
+  void writeLine(QTextStream& out, QString text, bool doubleQuoted, unsigned int lineIndex,
+                 unsigned int literalIndex) override;
+  void writeChunkEnd(QTextStream& out, QString name) override;
+  void writeFileEnd(QTextStream& out, QString name) override;
+  void writeFooter(QTextStream& out) override;
+  /// Converts the records into the XHTML grammar the reader parses, or
+  /// returns an empty text for a LINE record with a lone double quote
+  /// (see csv_converter.cpp).
+  QString preprocess(QString document) override;
+};
+
+extern CSVFormatter csvFormatter;
+
+#endif

@@ -1,0 +1,43 @@
+#include "formats/html_formatter.h"
+
+#include <QTextStream>
+
+HtmlFormatter htmlFormatter;
+
+QString escapeCellText(QString text) {
+  text.replace(QLatin1Char('&'), QLatin1String("&amp;"));
+  text.replace(QLatin1Char('<'), QLatin1String("&lt;"));
+  text.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+  return text;
+}
+
+void HtmlFormatter::setStreamCodec(QTextStream& stream) { stream.setCodec("UTF-8"); }
+
+void HtmlFormatter::writeHeader(QTextStream& out) {
+  out << "<!DOCTYPE html>    <html>      <head>        <meta charset=\"utf-8\">"
+         "        <title>TADS doc</title>      </head>      <body>";
+}
+
+void HtmlFormatter::writeFileStart(QTextStream& out, QString name) {
+  out << "<h1>" << name << "</h1>";
+}
+
+void HtmlFormatter::writeChunkStart(QTextStream& out, QString name) {
+  out << "<h2>" << name
+      << "</h2><table border=\"1\" cellpadding=\"1\" cellspacing=\"1\"><tbody>";
+}
+
+void HtmlFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
+                              unsigned int lineIndex, unsigned int literalIndex) {
+  out << "<tr><td>" << escapeCellText(text) << "</td><td width=10%>"
+      << (doubleQuoted ? '"' : '\'') << '/' << QString::number(lineIndex) << '/'
+      << QString::number(literalIndex) << "</td></tr>";
+}
+
+void HtmlFormatter::writeChunkEnd(QTextStream& out, QString) {
+  out << "</tbody></table><p>&nbsp;</p>";
+}
+
+void HtmlFormatter::writeFileEnd(QTextStream& out, QString) { out << "<p>&nbsp;</p><p>&nbsp;</p>"; }
+
+void HtmlFormatter::writeFooter(QTextStream& out) { out << "</body></html>"; }

@@ -1,0 +1,22 @@
+#ifndef BRISVANE_PATCH_LINE_PATCHER_H
+#define BRISVANE_PATCH_LINE_PATCHER_H
+
+#include <QString>
+
+#include "scan/document_model.h"
+
+/// The placeholder of literal `literalIndex` in a line template: two
+/// backslashes, the number, one space.
+QString placeholderFor(quint32 literalIndex);
+
+/// The line with the content of each literal replaced by its numbered
+/// placeholder (quotes kept), or an empty text (with the multi-line warning)
+/// when the line ends inside a literal.
+QString makeLineTemplate(QString line);
+
+/// The line after `entry` was applied: literal 0 rebuilds the template from
+/// `line` first; every occurrence of the entry's placeholder then takes its
+/// text verbatim. False when the line stays unchanged.
+bool patchLine(const QString& line, const LineEntry& entry, QString& patched);
+
+#endif

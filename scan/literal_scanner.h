@@ -1,0 +1,40 @@
+#ifndef BRISVANE_SCAN_LITERAL_SCANNER_H
+#define BRISVANE_SCAN_LITERAL_SCANNER_H
+
+#include <QList>
+#include <QString>
+#include <QVector>
+
+#include "scan/document_model.h"
+
+/// Where one closed literal's content lies in a masked line (quotes excluded).
+struct LiteralSpan {
+  int begin = 0;  ///< index of the first character after the opening quote
+  int end = 0;    ///< index of the closing quote
+  bool doubleQuoted = false;
+};
+
+/// A line after escaped quotes were masked, with the literals the quote
+/// scanner found in it. Get mode and the line patcher both read lines through
+/// this, so that their literal numbering agrees by construction.
+struct ScannedLine {
+  QString masked;                ///< the line with "<DQUOTE>" and "<SQUOTE>" markers
+  QVector<LiteralSpan> literals; ///< closed literals, left to right
+  bool unterminated = false;     ///< the line ends inside a literal
+};
+
+/// Replaces every backslash-double-quote with "<DQUOTE>", then every
+/// backslash-apostrophe with "<SQUOTE>", so escaped quotes never delimit.
+QString maskEscapedQuotes(QString line);
+
+/// Masks `line` and runs the three-state quote scanner over it.
+ScannedLine scanLine(const QString& line);
+
+/// The literals of one line as entries, or an empty list (with the multi-line
+/// warning) when the line ends inside a literal.
+QList<LineEntry> extractLineLiterals(QString text, qint32 lineIndex);
+
+/// The literals of every line that holds a quote character, in line order.
+QList<LineEntry> extractChunkLiterals(QList<SourceLine> lines);
+
+#endif

@@ -1,0 +1,18 @@
+#ifndef BRISVANE_SCAN_PROJECT_SCANNER_H
+#define BRISVANE_SCAN_PROJECT_SCANNER_H
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+
+#include "scan/document_model.h"
+
+/// Get mode's walk: appends a FileEntry for every source file under
+/// `rootDir` (as typed), depth first, files before subdirectories, skipping
+/// the names in `ignoreList`, and prints its progress.
+void scanProject(QString rootDir, DocumentModel& model, QStringList ignoreList);
+
+/// Scans one directory, then recurses into its subdirectories.
+void scanDirectory(QDir directory, DocumentModel& model, QStringList ignoreList);
+
+#endif
