@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTextStream>
 #include <QXmlStreamReader>
+#include <utility>
 
 #include "console/console_line.h"
 #include "formats/serialize_formatter.h"
@@ -63,6 +64,9 @@ void readRow(QXmlStreamReader& xml, DocumentModel& model) {
   LineEntry entry;
   xml.readNext();
   entry.text = elementText(xml);
+  // The reader grows element text with room to spare; the model keeps
+  // every row of the document, so hold each text at its own size.
+  entry.text.squeeze();
   xml.readNext();
   const QString options = elementText(xml);
   if (!parseOptions(options, entry)) {
@@ -81,8 +85,11 @@ void readRow(QXmlStreamReader& xml, DocumentModel& model) {
 
 }  // namespace
 
-void readNormalisedDocument(const QString& xhtml, DocumentModel& model) {
+void readNormalisedDocument(QString xhtml, DocumentModel& model) {
   QXmlStreamReader xml(xhtml);
+  // The reader keeps its own encoded copy of the text; a document of many
+  // megabytes need not be held twice while it is parsed.
+  xhtml.clear();
   while (!xml.atEnd() && !xml.hasError()) {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
     const QStringRef name = xml.name();
@@ -100,8 +107,8 @@ QTextStream& operator>>(QTextStream& in, DocumentModel& model) {
   SerializeFormatter* formatter = currentFormatter();
   if (!formatter) return in;
   model.clear();
-  const QString xhtml = formatter->preprocess(in.readAll());
+  QString xhtml = formatter->preprocess(in.readAll());
   if (preprocessLogging) savePreprocessed(xhtml);
-  readNormalisedDocument(xhtml, model);
+  readNormalisedDocument(std::move(xhtml), model);
   return in;
 }

@@ -17,6 +17,6 @@ extern bool preprocessLogging;
 QTextStream& operator>>(QTextStream& in, DocumentModel& model);
 
 /// Reads an already normalised document into `model` (appending).
-void readNormalisedDocument(const QString& xhtml, DocumentModel& model);
+void readNormalisedDocument(QString xhtml, DocumentModel& model);
 
 #endif

@@ -1,42 +1,81 @@
 #include "scan/chunk_detector.h"
 
-#include <QRegExp>
 #include <QStringList>
-#include <QVector>
 
 #include "scan/literal_scanner.h"
 
 namespace {
 
-// Every character of a header line is white space, a word character or the
-// colon, and it holds a colon or one of the two keywords. Most source lines
-// fail this cheap test, so the regular expressions run on few of them.
-bool mayBeHeader(const QString& line) {
-  bool colon = false;
-  for (const QChar c : line) {
+// The four header patterns, matched against the whole line:
+//   \s*\w+\s*:\s*function\s+\w+
+//   \s*\w+\s*:\s*\w+
+//   \s*modify\s*\w+
+//   \s*replace\s*\w+
+// with \s a white-space character and \w a letter, number, mark or
+// underscore. They run on every line of every file, so they are matched by
+// hand over the line's runs instead of by a regular-expression engine; the
+// unit tests hold the hand matcher to the regular expressions.
+
+bool isWordChar(QChar c) { return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_'); }
+
+// A header has at most four runs of word characters or colons. Two word runs
+// in a row always have white space between them.
+struct Tokens {
+  QStringRef text[4];  // each a word, or ":"
+  int size = 0;
+};
+
+// Splits a line into word runs and single colons. False for any other
+// character, for more than four runs, and for trailing white space.
+bool tokenize(const QString& line, Tokens& tokens) {
+  const int size = line.size();
+  int i = 0;
+  bool trailingSpace = false;
+  while (i < size) {
+    const QChar c = line.at(i);
+    trailingSpace = c.isSpace();
+    if (trailingSpace) {
+      ++i;
+      continue;
+    }
+    int begin = i;
     if (c == QLatin1Char(':')) {
-      colon = true;
-    } else if (!c.isSpace() && !c.isLetterOrNumber() && !c.isMark() && c != QLatin1Char('_')) {
+      ++i;
+    } else if (isWordChar(c)) {
+      while (i < size && isWordChar(line.at(i))) ++i;
+    } else {
       return false;
     }
+    if (tokens.size == 4) return false;
+    tokens.text[tokens.size++] = line.midRef(begin, i - begin);
   }
-  return colon || line.contains(QLatin1String("modify")) || line.contains(QLatin1String("replace"));
+  return !trailingSpace;
+}
+
+bool isWord(const QStringRef& token) { return token != QLatin1String(":"); }
+
+// "name : class" or "name : function name".
+bool isDefinitionHeader(const Tokens& tokens) {
+  const QStringRef* t = tokens.text;
+  if (tokens.size < 3 || !isWord(t[0]) || isWord(t[1]) || !isWord(t[2])) return false;
+  if (tokens.size == 3) return true;
+  return t[2] == QLatin1String("function") && isWord(t[3]);
+}
+
+// "modify name", where the blank may be missing ("modifyScore").
+bool isBlockHeader(const Tokens& tokens, QLatin1String keyword) {
+  const QStringRef* t = tokens.text;
+  if (tokens.size == 1) return t[0].startsWith(keyword) && t[0].size() > keyword.size();
+  return tokens.size == 2 && t[0] == keyword && isWord(t[1]);
 }
 
 }  // namespace
 
 bool isChunkHeader(const QString& line) {
-  if (!mayBeHeader(line)) return false;
-  static QVector<QRegExp> patterns = {
-      QRegExp(QStringLiteral("\\s*\\w+\\s*:\\s*function\\s+\\w+")),
-      QRegExp(QStringLiteral("\\s*\\w+\\s*:\\s*\\w+")),
-      QRegExp(QStringLiteral("\\s*modify\\s*\\w+")),
-      QRegExp(QStringLiteral("\\s*replace\\s*\\w+")),
-  };
-  for (QRegExp& pattern : patterns) {
-    if (pattern.exactMatch(line)) return true;
-  }
-  return false;
+  Tokens tokens;
+  if (!tokenize(line, tokens)) return false;
+  return isDefinitionHeader(tokens) || isBlockHeader(tokens, QLatin1String("modify")) ||
+         isBlockHeader(tokens, QLatin1String("replace"));
 }
 
 QList<ChunkEntry> detectChunks(QString text) {
