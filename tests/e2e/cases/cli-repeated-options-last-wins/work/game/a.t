@@ -1,0 +1,2 @@
+start: Room
+  sdesc = "Start"

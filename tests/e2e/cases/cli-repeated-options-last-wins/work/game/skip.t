@@ -1,0 +1,2 @@
+skip: Room
+  s = "skip"

@@ -1,0 +1,2 @@
+secret: Room
+  s = "secret"

@@ -1,0 +1,2 @@
+rootA: Room
+  s = "rootA"

@@ -1,0 +1,2 @@
+zoneB: Room
+  s = "zoneB"

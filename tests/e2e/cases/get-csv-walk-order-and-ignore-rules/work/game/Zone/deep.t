@@ -1,0 +1,2 @@
+deep: Room
+  s = "deep"

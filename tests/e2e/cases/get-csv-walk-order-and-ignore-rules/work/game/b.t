@@ -1,0 +1,2 @@
+rootB: Room
+  s = "rootB"

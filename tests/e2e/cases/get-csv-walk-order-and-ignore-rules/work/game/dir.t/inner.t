@@ -1,0 +1,2 @@
+inner: Room
+  s = "inner"

@@ -1,0 +1,2 @@
+hall: Room
+  s = "hall"

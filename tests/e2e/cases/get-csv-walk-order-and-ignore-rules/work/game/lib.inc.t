@@ -1,0 +1,2 @@
+libinc: Room
+  s = "libinc"

@@ -1,0 +1,2 @@
+verbs: Room
+  s = "verbs"

@@ -1,0 +1,2 @@
+rooms: Room
+  s = "rooms"

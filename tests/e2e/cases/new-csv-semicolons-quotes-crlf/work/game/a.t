@@ -1,0 +1,4 @@
+hall: Room
+  sdesc = "Hall"; ldesc = 'x'
+  say("one", "two")
+;

@@ -1,0 +1,5 @@
+kitchen: Room
+  sdesc = "Кухня"
+  ldesc = "A pot.";  noun = 'pot' 'кастрюля'
+  adesc = "old"
+;

@@ -1,0 +1,2 @@
+l: Room
+  s = "LIB"

@@ -1,0 +1,3 @@
+l: Room
+  s = "LIB"
+  t = "two"

@@ -1,0 +1,3 @@
+l: Room
+  s = "plain"
+  t = "two"

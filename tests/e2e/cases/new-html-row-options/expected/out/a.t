@@ -1,0 +1,4 @@
+a: Room
+  s = "ONE" 'slashes'
+  t = "extra"
+;
