@@ -1,0 +1,26 @@
+#ifndef BRISVANE_CHECK_MODEL_LOOKUP_H
+#define BRISVANE_CHECK_MODEL_LOOKUP_H
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include "check/project_tree.h"
+#include "scan/document_model.h"
+
+/// The first section named `name`, the one new mode applies to every source
+/// file of that base name; null when there is none.
+const FileEntry* firstSection(const DocumentModel& model, const QString& name);
+
+/// Every row of a section, chunk after chunk, in document order.
+QList<LineEntry> rowsOf(const FileEntry& section);
+
+/// Every literal of the project as get mode would write it today, by row key
+/// (base name and position); the first file of a base name wins, as in new
+/// mode.
+QHash<QString, LineEntry> indexSourceLiterals(const QList<const SourceFile*>& files);
+
+/// The words of a text: runs between white space that hold a letter or digit.
+int countWords(const QString& text);
+
+#endif

@@ -1,0 +1,151 @@
+#include "check/reading_checks.h"
+
+#include <QMap>
+#include <QPair>
+
+#include "check/console_silencer.h"
+#include "check/model_lookup.h"
+#include "check/tolerant_reading.h"
+#include "check/walk_forecast.h"
+#include "patch/patch_walk.h"
+
+namespace {
+
+using Position = QPair<quint32, quint32>;
+
+QStringList patched(const SourceFile& file, const FileEntry& section) {
+  QStringList lines = file.lines;
+  ConsoleSilencer silencer;
+  patchLines(lines, section);
+  return lines;
+}
+
+// The rows of a section on the given lines, by position; a position that
+// appears twice keeps its rows in document order.
+QMap<Position, QList<QString>> rowsOnLines(const FileEntry& section, const QSet<quint32>& lines) {
+  QMap<Position, QList<QString>> rows;
+  for (const LineEntry& row : rowsOf(section)) {
+    if (lines.contains(row.lineIndex)) rows[{row.lineIndex, row.literalIndex}] << row.text;
+  }
+  return rows;
+}
+
+const char kStopsBefore[] = "dropped by new mode, which stops reading before it";
+
+QString dropReason(const StrictForecast& forecast, const QString& key) {
+  const QStringList quirks = forecast.quirks.value(key);
+  if (!quirks.isEmpty()) return QStringLiteral("dropped by new mode: ") + quirks.join("; ");
+  if (!forecast.stop.isEmpty()) return QString::fromLatin1(kStopsBefore);
+  return QStringLiteral("dropped by new mode");
+}
+
+class FileComparison {
+ public:
+  FileComparison(const SourceFile& file, const StrictForecast& forecast, Findings& findings)
+      : file_(file), forecast_(forecast), findings_(findings) {}
+
+  void compare(const FileEntry& meant, const FileEntry& read) {
+    const QStringList meantLines = patched(file_, meant);
+    const QStringList readLines = patched(file_, read);
+    QSet<quint32> differing;
+    for (int i = 0; i < meantLines.size(); ++i) {
+      if (meantLines[i] != readLines[i]) differing.insert(static_cast<quint32>(i));
+    }
+    if (differing.isEmpty()) return;
+    const auto meantRows = rowsOnLines(meant, differing);
+    const auto readRows = rowsOnLines(read, differing);
+    QSet<quint32> explained;
+    for (auto row = meantRows.constBegin(); row != meantRows.constEnd(); ++row) {
+      const QList<QString> readTexts = readRows.value(row.key());
+      for (int i = 0; i < row.value().size(); ++i) {
+        const QString key = rowKey(meant.name, row.key().first, row.key().second);
+        if (i >= readTexts.size()) {
+          report(row.key(), dropReason(forecast_, key));
+        } else if (readTexts[i] != row.value()[i]) {
+          QString message = QStringLiteral(
+                                "new mode would write \"%1\" where the document "
+                                "means \"%2\"")
+                                .arg(shown(readTexts[i]), shown(row.value()[i]));
+          const QStringList quirks = forecast_.quirks.value(key);
+          if (!quirks.isEmpty()) message += QStringLiteral(": ") + quirks.join("; ");
+          report(row.key(), message);
+        } else {
+          continue;
+        }
+        explained.insert(row.key().first);
+      }
+    }
+    for (auto row = readRows.constBegin(); row != readRows.constEnd(); ++row) {
+      if (row.value().size() <= meantRows.value(row.key()).size()) continue;
+      report(row.key(), QStringLiteral("new mode reads a row here that the document does not "
+                                       "hold for this file"));
+      explained.insert(row.key().first);
+    }
+    QList<quint32> unexplained = (differing - explained).values();
+    std::sort(unexplained.begin(), unexplained.end());
+    for (quint32 line : unexplained) {
+      findings_ << Finding{file_.path, line, -1,
+                           QStringLiteral("new mode would write the line as \"%1\" where the "
+                                          "document means \"%2\"")
+                               .arg(shown(readLines[static_cast<int>(line)]),
+                                    shown(meantLines[static_cast<int>(line)]))};
+    }
+  }
+
+ private:
+  void report(const Position& position, const QString& message) {
+    findings_ << Finding{file_.path, position.first, position.second, message};
+  }
+
+  const SourceFile& file_;
+  const StrictForecast& forecast_;
+  Findings& findings_;
+};
+
+// How new mode reads the heading of a section it does not find, when it
+// reads one that differs only in white space.
+QString headingAsRead(const DocumentModel& read, const QString& name) {
+  for (const FileEntry& section : read) {
+    if (section.name != name && section.name.simplified() == name) {
+      return QStringLiteral(" (it reads the heading as \"%1\")").arg(shown(section.name));
+    }
+  }
+  if (read.isEmpty()) return QStringLiteral(" (it reads no section at all)");
+  return QString();
+}
+
+}  // namespace
+
+Findings checkReading(const SourceFolder& root, const DocumentModel& meant,
+                      const StrictForecast& forecast) {
+  Findings findings;
+  const QSet<QString> meantNames = sectionNamesOf(meant);
+  QHash<const SourceFile*, QString> stops;
+  QSet<const SourceFile*> leftOut;
+  for (const WalkStop& stop : forecastWalkStops(root, sectionNamesOf(forecast.model))) {
+    for (const SourceFile* file : stop.leftOutFiles) leftOut.insert(file);
+    leftOut.insert(stop.file);
+    if (meantNames.contains(stop.file->baseName)) stops.insert(stop.file, leftOutText(stop));
+  }
+  for (const SourceFile* file : filesInWalkOrder(root)) {
+    if (stops.contains(file)) {
+      findings << Finding{file->path, -1, -1,
+                          QStringLiteral("new mode does not find the section \"%1\"%2, so it "
+                                         "stops here (\"Error: no such file\") and %3")
+                              .arg(file->baseName, headingAsRead(forecast.model, file->baseName),
+                                   stops.value(file))};
+      continue;
+    }
+    // A file the walk leaves out is the business of the stop that does so.
+    if (leftOut.contains(file)) continue;
+    const FileEntry* meantSection = firstSection(meant, file->baseName);
+    const FileEntry* readSection = firstSection(forecast.model, file->baseName);
+    if (!meantSection || !readSection) continue;
+    FileComparison(*file, forecast, findings).compare(*meantSection, *readSection);
+  }
+  // Where reading stopped early and that cost something, say where it stops.
+  if (!findings.isEmpty() && !forecast.stop.isEmpty()) {
+    findings << Finding{QStringLiteral("document"), -1, -1, forecast.stop};
+  }
+  return findings;
+}

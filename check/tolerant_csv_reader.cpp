@@ -1,0 +1,252 @@
+#include "check/tolerant_csv_reader.h"
+
+#include <QRegExp>
+#include <QTextCodec>
+#include <QVector>
+
+namespace {
+
+const QChar kQuote = QLatin1Char('"');
+
+/// One record with what is known of how each field was written.
+struct CsvRecord {
+  QStringList fields;
+  QVector<bool> quoted;         ///< the field stood in double quotes
+  QVector<bool> doubledQuotes;  ///< a quoted field held "" for a quote
+  int line = 0;                 ///< 1-based line of the document where it starts
+};
+
+bool endsRecord(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
+
+// RFC 4180, with one leniency: what follows a closing quote up to the next
+// separator stays part of the field, so a stray quote never swallows the
+// rest of the document.
+QList<CsvRecord> parseSpreadsheetForm(const QString& text, QChar separator) {
+  QList<CsvRecord> records;
+  const int size = text.size();
+  int i = 0;
+  int line = 1;
+  while (i < size) {
+    CsvRecord record;
+    record.line = line;
+    for (;;) {
+      QString field;
+      bool quoted = false;
+      bool doubled = false;
+      if (i < size && text[i] == kQuote) {
+        const int start = i;
+        const int startLine = line;
+        quoted = true;
+        ++i;
+        bool closed = false;
+        while (i < size && !closed) {
+          const QChar c = text[i++];
+          if (c == kQuote && i < size && text[i] == kQuote) {
+            field += kQuote;
+            doubled = true;
+            ++i;
+          } else if (c == kQuote) {
+            closed = true;
+          } else {
+            if (c == QLatin1Char('\n')) ++line;
+            field += c;
+          }
+        }
+        if (!closed) {
+          // A quote that never closes is a plain character: the field ends
+          // at the next separator or line end like any other.
+          i = start;
+          line = startLine;
+          field.clear();
+          quoted = doubled = false;
+        }
+      }
+      while (i < size && text[i] != separator && !endsRecord(text[i])) field += text[i++];
+      record.fields << field;
+      record.quoted << quoted;
+      record.doubledQuotes << doubled;
+      if (i < size && text[i] == separator) {
+        ++i;
+        continue;
+      }
+      if (i < size && text[i] == QLatin1Char('\r')) ++i;
+      if (i < size && text[i] == QLatin1Char('\n')) ++i;
+      ++line;
+      break;
+    }
+    records << record;
+  }
+  return records;
+}
+
+bool startsRecord(const QString& line) {
+  return line.startsWith(QLatin1String("LINE;")) || line.startsWith(QLatin1String("FILE;")) ||
+         line.startsWith(QLatin1String("CHUNK;")) || line.startsWith(QLatin1String("END CHUNK"));
+}
+
+// The form get mode writes: a LINE record's text runs from the quote after
+// "LINE;" to the last quote before the three numeric fields, so it may hold
+// quotes and separators; a text broken over several lines is joined again.
+QList<CsvRecord> parseWrittenForm(const QString& text) {
+  static const QRegExp lineRecord(QStringLiteral("LINE;\"(.*)\";([^;]*);([^;]*);([^;]*)"));
+  QRegExp matcher = lineRecord;
+  QList<CsvRecord> records;
+  const QStringList lines = text.split(QLatin1Char('\n'));
+  for (int i = 0; i < lines.size(); ++i) {
+    CsvRecord record;
+    record.line = i + 1;
+    QString line = lines[i];
+    if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    if (line.startsWith(QLatin1String("LINE;\""))) {
+      QString joined = line;
+      int last = i;
+      while (!matcher.exactMatch(joined) && last + 1 < lines.size() &&
+             !startsRecord(lines[last + 1])) {
+        QString next = lines[++last];
+        if (next.endsWith(QLatin1Char('\r'))) next.chop(1);
+        joined += QLatin1Char('\n') + next;
+      }
+      if (matcher.exactMatch(joined)) {
+        i = last;
+        record.fields << QStringLiteral("LINE") << matcher.cap(1) << matcher.cap(2)
+                      << matcher.cap(3) << matcher.cap(4);
+        record.quoted = {false, true, false, false, false};
+        record.doubledQuotes.fill(false, 5);
+        records << record;
+        continue;
+      }
+    }
+    record.fields = line.split(QLatin1Char(';'));
+    record.quoted.fill(false, record.fields.size());
+    record.doubledQuotes.fill(false, record.fields.size());
+    records << record;
+  }
+  return records;
+}
+
+bool isWrittenForm(const QString& text, QChar separator) {
+  if (separator != QLatin1Char(';')) return false;
+  const QStringList lines = text.split(QLatin1Char('\n'));
+  for (QString line : lines) {
+    if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    // A spreadsheet pads every record to the same number of fields and puts
+    // a text without quotes or separators in no quotes at all.
+    if (line.startsWith(kQuote) || line.endsWith(QLatin1Char(';'))) return false;
+    if (line.startsWith(QLatin1String("LINE;")) && !line.startsWith(QLatin1String("LINE;\""))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+QString field(const CsvRecord& record, int index) {
+  return index < record.fields.size() ? record.fields[index] : QString();
+}
+
+bool quotedField(const CsvRecord& record, int index) {
+  return index < record.quoted.size() && record.quoted[index];
+}
+
+class CsvInterpreter {
+ public:
+  CsvInterpreter(TolerantReading& reading, QChar separator)
+      : reading_(reading), separator_(separator) {}
+
+  void take(const CsvRecord& record) {
+    const QString name = field(record, 0).trimmed();
+    if (name == QLatin1String("FILE") && !field(record, 1).isEmpty()) {
+      reading_.model.append(FileEntry{field(record, 1), {}});
+    } else if (name == QLatin1String("CHUNK") && !field(record, 1).isEmpty()) {
+      if (reading_.model.isEmpty()) {
+        note(record, QStringLiteral("a CHUNK record stands before any FILE record"));
+        return;
+      }
+      reading_.model.last().chunks.append(ChunkEntry{field(record, 1), {}});
+    } else if (name == QLatin1String("LINE")) {
+      takeLine(record);
+    }
+  }
+
+ private:
+  void takeLine(const CsvRecord& record) {
+    LineEntry entry;
+    bool lineOk = false;
+    bool literalOk = false;
+    entry.lineIndex = static_cast<quint32>(field(record, 3).trimmed().toLongLong(&lineOk));
+    entry.literalIndex = static_cast<quint32>(field(record, 4).trimmed().toLongLong(&literalOk));
+    entry.doubleQuoted = field(record, 2).trimmed().toInt() > 0;
+    if (!lineOk || !literalOk) {
+      note(record, QStringLiteral("a LINE record's position is not two numbers"));
+      return;
+    }
+    QString text = field(record, 1);
+    QStringList quirks;
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+      text.replace(QRegExp(QStringLiteral("[\r\n]+")), QStringLiteral(" "));
+      quirks << QStringLiteral("its text holds a line break");
+    }
+    entry.text = text;
+    if (!appendRow(reading_.model, entry)) {
+      note(record, QStringLiteral("a LINE record stands before any FILE record"));
+      return;
+    }
+    if (separator_ != QLatin1Char(';')) {
+      quirks << QStringLiteral("its fields are separated by \"%1\", not by \";\"")
+                    .arg(separator_ == QLatin1Char('\t') ? QStringLiteral("\\t")
+                                                         : QString(separator_));
+    }
+    if (quotedField(record, 0)) quirks << QStringLiteral("its record name stands in quotes");
+    if (record.doubledQuotes.value(1)) {
+      quirks << QStringLiteral("the double quotes of its text are doubled");
+    }
+    if (quotedField(record, 2) || quotedField(record, 3) || quotedField(record, 4)) {
+      quirks << QStringLiteral("its numbers stand in quotes");
+    }
+    if (entry.text.isEmpty()) quirks << QStringLiteral("its text is empty");
+    if (!quirks.isEmpty()) {
+      reading_.quirks[rowKey(reading_.model.last().name, entry.lineIndex, entry.literalIndex)] +=
+          quirks;
+    }
+  }
+
+  void note(const CsvRecord& record, const QString& what) {
+    reading_.notes << qMakePair(record.line, what);
+  }
+
+  TolerantReading& reading_;
+  QChar separator_;
+};
+
+}  // namespace
+
+QString decodeCsvDocument(const QByteArray& bytes) {
+  if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
+  return QTextCodec::codecForName("CP1251")->toUnicode(bytes);
+}
+
+QChar detectSeparator(const QString& text) {
+  bool quoted = false;
+  for (const QChar c : text) {
+    if (c == kQuote) {
+      quoted = !quoted;
+    } else if (c == QLatin1Char('\n')) {
+      quoted = false;
+    } else if (!quoted &&
+               (c == QLatin1Char(';') || c == QLatin1Char(',') || c == QLatin1Char('\t'))) {
+      return c;
+    }
+  }
+  return QLatin1Char(';');
+}
+
+TolerantReading readTolerantCsv(const QByteArray& bytes) {
+  TolerantReading reading;
+  const QString text = decodeCsvDocument(bytes);
+  const QChar separator = detectSeparator(text);
+  const QList<CsvRecord> records = isWrittenForm(text, separator)
+                                       ? parseWrittenForm(text)
+                                       : parseSpreadsheetForm(text, separator);
+  CsvInterpreter interpreter(reading, separator);
+  for (const CsvRecord& record : records) interpreter.take(record);
+  return reading;
+}

@@ -1,0 +1,29 @@
+#ifndef BRISVANE_CHECK_TOLERANT_CSV_READER_H
+#define BRISVANE_CHECK_TOLERANT_CSV_READER_H
+
+#include <QByteArray>
+#include <QChar>
+#include <QString>
+
+#include "check/tolerant_reading.h"
+
+/// Reads a corrected CSV document in code page 1251, or in UTF-8 when it
+/// starts with a byte-order mark. The separator (";", "," or tab) is taken
+/// from the first line that holds one. A document in the form get mode
+/// writes (texts between the first and the last double quote of a LINE
+/// record, nothing else quoted, no padding) is read in that form; any other
+/// is read by RFC 4180 rules: quoted fields, doubled quotes, line breaks
+/// inside quotes, CR LF or LF record ends. A line break inside a text
+/// becomes one space. Each row's quirks say what in it the main tool's
+/// reader would stumble on.
+TolerantReading readTolerantCsv(const QByteArray& bytes);
+
+/// The document's text: UTF-8 after a UTF-8 byte-order mark, else code page
+/// 1251.
+QString decodeCsvDocument(const QByteArray& bytes);
+
+/// The first of ";", "," and tab that stands outside double quotes, looking
+/// line by line from the title line on; ";" when there is none.
+QChar detectSeparator(const QString& text);
+
+#endif
