@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Runs the translator's round trip on the demo game in examples/game:
+#   1. get mode writes examples/out/demo.html and examples/out/demo.csv;
+#   2. new mode reads the corrected copies in examples/corrected/ (some texts
+#      translated into Russian, the HTML re-saved by an editor) and writes the
+#      patched projects examples/out/patched-html/ and examples/out/patched-csv/;
+#   3. the differences between the game and its patched copy are shown.
+# Installs what is missing and builds first (into build/, or the folder given
+# as the first argument). Works from any directory.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+bash tools/install-deps.sh
+bash tools/build.sh "$build"
+brisvane="$(cd "$build" && pwd)/Brisvane"
+
+cd examples
+rm -rf out
+mkdir -p out
+
+run() {  # run LOG ARGS...: the tool's console lines go to out/LOG
+  local log=$1
+  shift
+  "$brisvane" "$@" 2>"out/$log" || { cat "out/$log" >&2; exit 1; }
+}
+
+echo "== Get mode: the game's texts into one document (stdlib left out)"
+run get-html.log --mode=get --root-dir=game --format=html --res-file=out/demo.html --ignore=stdlib
+run get-csv.log --mode=get --root-dir=game --format=csv --res-file=out/demo.csv --ignore=stdlib
+sed -n '/^Config ok/,$p' out/get-html.log
+echo "   out/demo.html: $(grep -o '<tr>' out/demo.html | wc -l) texts;" \
+  "out/demo.csv: $(grep -c '^LINE;' out/demo.csv) texts"
+
+echo
+echo "== New mode: the corrected documents back into copies of the game"
+run new-html.log --mode=new --root-dir=game --format=html --in-doc=corrected/demo.html \
+  --ignore=stdlib --res-dir=out/patched-html
+run new-csv.log --mode=new --root-dir=game --format=csv --in-doc=corrected/demo.csv \
+  --ignore=stdlib --res-dir=out/patched-csv
+for format in html csv; do
+  echo "   from corrected/demo.$format: $(grep -c '^ln: ' "out/new-$format.log") texts read," \
+    "$(find "out/patched-$format" -name '*.t' | wc -l) files written to out/patched-$format/"
+done
+
+echo
+echo "== What changed (game/ against out/patched-html/; sources are code page 1251,"
+echo "   shown here in UTF-8; the copies have CR LF line ends, not counted as changes)"
+diff -r --strip-trailing-cr game out/patched-html | iconv -f CP1251 -t UTF-8 || true
+
+echo
+if diff -r -q out/patched-html out/patched-csv >/dev/null; then
+  echo "== The HTML and the CSV round trip give the same files."
+else
+  echo "== The HTML and the CSV round trip differ:"
+  diff -r out/patched-html out/patched-csv | iconv -f CP1251 -t UTF-8 || true
+fi
+echo "Console lines of every run: examples/out/*.log"
