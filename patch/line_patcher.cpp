@@ -42,3 +42,53 @@ bool patchLine(const QString& line, const LineEntry& entry, QString& patched) {
   patched = working;
   return true;
 }
+
+namespace {
+
+QString unmaskOutside(QStringRef piece) {
+  QString text = piece.toString();
+  text.replace(QLatin1String("<DQUOTE>"), QLatin1String("\\\""));
+  text.replace(QLatin1String("<SQUOTE>"), QLatin1String("\\'"));
+  return text;
+}
+
+}  // namespace
+
+bool patchLineAtOnce(const QString& line, const QVector<const LineEntry*>& rows,
+                     QString& patched) {
+  // Row by row, each row copies and searches the whole line: a long line
+  // with many literals would cost its length times its rows. In the shape
+  // checked here every placeholder is filled at most once, by the first row
+  // of its number, and nothing else can ever look like a placeholder, so the
+  // template can be filled in one go.
+  if (rows.isEmpty() || rows.first()->literalIndex != 0) return false;
+  const QLatin1Char backslash('\\');
+  for (int i = 0; i < rows.size(); ++i) {
+    if ((i > 0 && rows[i]->literalIndex == 0) || rows[i]->text.contains(backslash)) return false;
+  }
+  const ScannedLine scanned = scanLine(line);
+  if (scanned.unterminated) return false;
+
+  const int literalCount = scanned.literals.size();
+  QVector<const QString*> fills(literalCount, nullptr);
+  for (const LineEntry* row : rows) {
+    if (row->literalIndex < static_cast<quint32>(literalCount) && !fills[row->literalIndex]) {
+      fills[row->literalIndex] = &row->text;
+    }
+  }
+  QString result;
+  int outside = 0;
+  for (int k = 0; k < literalCount; ++k) {
+    const LiteralSpan& span = scanned.literals[k];
+    const QString piece = unmaskOutside(scanned.masked.midRef(outside, span.begin - outside));
+    if (piece.contains(QLatin1String("\\\\"))) return false;
+    result += piece;
+    result += fills[k] ? *fills[k] : placeholderFor(static_cast<quint32>(k));
+    outside = span.end;
+  }
+  const QString tail = unmaskOutside(scanned.masked.midRef(outside));
+  if (tail.contains(QLatin1String("\\\\"))) return false;
+  result += tail;
+  patched = result;
+  return true;
+}

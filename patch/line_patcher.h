@@ -2,6 +2,7 @@
 #define BRISVANE_PATCH_LINE_PATCHER_H
 
 #include <QString>
+#include <QVector>
 
 #include "scan/document_model.h"
 
@@ -18,5 +19,13 @@ QString makeLineTemplate(QString line);
 /// `line` first; every occurrence of the entry's placeholder then takes its
 /// text verbatim. False when the line stays unchanged.
 bool patchLine(const QString& line, const LineEntry& entry, QString& patched);
+
+/// Applies all `rows` of one line (in document order) in a single pass, for
+/// the usual shape: the first row has literal 0, no later row has, no text
+/// holds a backslash and no double backslash stands outside the literals.
+/// Then the outcome equals applying the rows one by one with patchLine, and
+/// no warning is due. False, with `line` untouched, for any other shape.
+bool patchLineAtOnce(const QString& line, const QVector<const LineEntry*>& rows,
+                     QString& patched);
 
 #endif

@@ -1,6 +1,8 @@
 #include "patch/patch_walk.h"
 
 #include <QFile>
+#include <QHash>
+#include <QSet>
 #include <QTextStream>
 
 #include "console/console_line.h"
@@ -34,9 +36,28 @@ void writeCopy(const QString& path, const QStringList& lines) {
 
 void patchLines(QStringList& lines, const FileEntry& file) {
   const quint32 lineCount = static_cast<quint32>(lines.size());
+  // The rows of each line, in document order. Rows of different lines never
+  // meet, so a line whose rows can be applied in one pass is done first; the
+  // others go row by row in document order, which keeps their warnings in
+  // order (lines done in one pass print none).
+  QHash<quint32, QVector<const LineEntry*>> rowsByLine;
   for (const ChunkEntry& chunk : file.chunks) {
     for (const LineEntry& entry : chunk.lines) {
-      if (entry.lineIndex >= lineCount) continue;
+      if (entry.lineIndex < lineCount) rowsByLine[entry.lineIndex].append(&entry);
+    }
+  }
+  QSet<quint32> doneAtOnce;
+  for (auto it = rowsByLine.cbegin(); it != rowsByLine.cend(); ++it) {
+    QString& line = lines[static_cast<int>(it.key())];
+    QString patched;
+    if (patchLineAtOnce(line, it.value(), patched)) {
+      line = patched;
+      doneAtOnce.insert(it.key());
+    }
+  }
+  for (const ChunkEntry& chunk : file.chunks) {
+    for (const LineEntry& entry : chunk.lines) {
+      if (entry.lineIndex >= lineCount || doneAtOnce.contains(entry.lineIndex)) continue;
       QString& line = lines[static_cast<int>(entry.lineIndex)];
       QString patched;
       if (patchLine(line, entry, patched)) line = patched;

@@ -24,13 +24,12 @@ ToolRun runTool(const QStringList& arguments, const QString& workingDirectory);
 /// A directory is listed as its path with a trailing "/" and no bytes.
 using Tree = QMap<QString, QByteArray>;
 
-/// Every file and directory below `root`, hidden ones included; `root` itself
-/// is not listed.
+/// Every file and directory below `root`, hidden ones included, except files
+/// named ".gitkeep": they only keep an otherwise empty directory in git.
 Tree readTree(const QString& root);
 
-/// Copies everything below `from` into `to`, creating directories as needed.
-/// A file named ".gitkeep" only keeps its directory in version control: the
-/// directory is made, the file is not copied. False on the first failure.
+/// Copies the tree below `from` (as readTree lists it) into `to`. False on
+/// the first failure.
 bool copyTree(const QString& from, const QString& to);
 
 /// The whole content of a file; empty when it cannot be read.
@@ -42,12 +41,9 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 /// `text` encoded in code page 1251.
 QByteArray toCp1251(const QString& text);
 
-/// Writes `text` in code page 1251 as the whole content of `path`.
-bool writeCp1251File(const QString& path, const QString& text);
-
 /// `bytes` with every line feed that has no carriage return before it turned
 /// into CR LF.
-QByteArray withCrLf(const QByteArray& bytes);
+QByteArray withCrLf(QByteArray bytes);
 
 }  // namespace e2e
 

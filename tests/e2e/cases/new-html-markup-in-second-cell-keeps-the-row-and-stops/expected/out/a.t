@@ -1,0 +1,4 @@
+a: Room
+  s = "A" '\\1 '
+  t = "three"
+;

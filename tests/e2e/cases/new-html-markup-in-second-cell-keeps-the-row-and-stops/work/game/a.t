@@ -1,0 +1,4 @@
+a: Room
+  s = "one" 'two'
+  t = "three"
+;
