@@ -1,0 +1,64 @@
+// Chunk detection on any text: a line is a header exactly when one of the
+// four header expressions matches all of it; the chunks are the header lines
+// that have a line after them, in order; every literal lies on a line of its
+// own chunk that holds a quote character.
+#include <QRegExp>
+#include <QStringList>
+
+#include "fuzz_support.h"
+#include "scan/chunk_detector.h"
+
+namespace {
+
+// The header expressions as the classic regular-expression engine runs them,
+// against which the hand matcher is held.
+bool matchesHeaderExpression(const QString& line) {
+  static QRegExp expressions[] = {
+      QRegExp(QStringLiteral("\\s*\\w+\\s*:\\s*function\\s+\\w+")),
+      QRegExp(QStringLiteral("\\s*\\w+\\s*:\\s*\\w+")),
+      QRegExp(QStringLiteral("\\s*modify\\s*\\w+")),
+      QRegExp(QStringLiteral("\\s*replace\\s*\\w+")),
+  };
+  for (QRegExp& expression : expressions) {
+    if (expression.exactMatch(line)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  silenceConsole();
+  const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size));
+  const QList<ChunkEntry> chunks = detectChunks(text);
+
+  const QStringList lines = text.split(QLatin1Char('\n'));
+  QList<int> headers;  // header lines that start an emitted chunk
+  for (int i = 0; i < lines.size(); ++i) {
+    const bool header = isChunkHeader(lines[i]);
+    require(header == matchesHeaderExpression(lines[i]), "header lines are the expressions'");
+    if (header && i + 1 < lines.size()) headers.append(i);
+  }
+  require(chunks.size() == headers.size(), "one chunk per header line followed by a line");
+  for (int k = 0; k < chunks.size(); ++k) {
+    require(chunks[k].name == lines[headers[k]], "chunk name is its header line");
+    const qint64 first = headers[k] + 1;
+    const qint64 last = k + 1 < headers.size() ? headers[k + 1] : lines.size() - 1;
+    qint64 previousLine = -1;
+    qint64 previousLiteral = -1;
+    for (const LineEntry& entry : chunks[k].lines) {
+      const qint64 line = entry.lineIndex;
+      require(line >= first && line <= last, "literal lies within its chunk");
+      require(line >= previousLine, "literal lines increase");
+      require(line > previousLine || qint64(entry.literalIndex) == previousLiteral + 1,
+              "literal indices count up along a line");
+      require(line == previousLine || entry.literalIndex == 0, "literal indices start at 0");
+      require(lines[int(line)].contains(QLatin1Char('"')) ||
+                  lines[int(line)].contains(QLatin1Char('\'')),
+              "a literal's line holds a quote");
+      previousLine = line;
+      previousLiteral = entry.literalIndex;
+    }
+  }
+  return 0;
+}

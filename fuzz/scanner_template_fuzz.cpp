@@ -1,0 +1,89 @@
+// Get mode's literal extraction and new mode's line template on any line:
+// both see the same literals, both give up on a line that ends inside one,
+// and putting the extracted texts back into the template's placeholders
+// rebuilds the line.
+#include "fuzz_support.h"
+#include "patch/line_patcher.h"
+#include "scan/literal_scanner.h"
+
+namespace {
+
+bool isQuote(QChar c) { return c == QLatin1Char('"') || c == QLatin1Char('\''); }
+
+// Escaped quotes never delimit: a quote right behind a backslash is text.
+int nextDelimiter(const QString& line, int from) {
+  for (int i = from; i < line.size(); ++i) {
+    if (isQuote(line[i]) && (i == 0 || line[i - 1] != QLatin1Char('\\'))) return i;
+  }
+  return -1;
+}
+
+// Escaped quotes of a double-quoted literal travel as entities; turning them
+// back is exact only when the line had no entity text of its own.
+QString sourceForm(QString text, bool doubleQuoted) {
+  if (!doubleQuoted) return text;
+  text.replace(QLatin1String("&quot;"), QLatin1String("\\\""));
+  text.replace(QLatin1String("&apos;"), QLatin1String("\\'"));
+  return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  silenceConsole();
+  const QString line = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size));
+  const qint32 lineIndex = qint32(size);
+
+  consoleLineCount() = 0;
+  const QList<LineEntry> entries = extractLineLiterals(line, lineIndex);
+  const int extractWarnings = consoleLineCount();
+  consoleLineCount() = 0;
+  const QString lineTemplate = makeLineTemplate(line);
+  const int templateWarnings = consoleLineCount();
+  const ScannedLine scanned = scanLine(line);
+
+  require(extractWarnings == templateWarnings, "both sides warn on the same lines");
+  require(extractWarnings == (scanned.unterminated ? 1 : 0), "one warning per open line");
+  if (scanned.unterminated) {
+    require(entries.isEmpty() && lineTemplate.isEmpty(), "an open line gives nothing");
+    return 0;
+  }
+  require(entries.size() == scanned.literals.size(), "one entry per literal");
+  require(lineTemplate.isEmpty() == line.isEmpty(), "a closed line has a template");
+
+  // Walk the template's literals left to right: each holds exactly its own
+  // placeholder, between quotes of the kind the entry reports; fill each
+  // with the entry's text in source form.
+  const bool reversible =
+      !line.contains(QLatin1String("&quot;")) && !line.contains(QLatin1String("&apos;"));
+  QString rebuilt;
+  int from = 0;
+  for (int i = 0; i < entries.size(); ++i) {
+    const LineEntry& entry = entries[i];
+    require(entry.literalIndex == quint32(i) && entry.lineIndex == quint32(lineIndex),
+            "entries number their literals from 0 and carry the line index");
+    const int open = nextDelimiter(lineTemplate, from);
+    require(open >= 0, "the template holds every literal");
+    const QString placeholder = placeholderFor(quint32(i));
+    const int close = open + 1 + placeholder.size();
+    require(lineTemplate.midRef(open + 1, placeholder.size()) == placeholder,
+            "literal i holds placeholder i");
+    require(close < lineTemplate.size() && lineTemplate[close] == lineTemplate[open],
+            "the placeholder fills the literal up to its closing quote");
+    require(entry.doubleQuoted == (lineTemplate[open] == QLatin1Char('"')),
+            "the entry's quote kind is the literal's");
+    rebuilt += lineTemplate.midRef(from, open + 1 - from);
+    rebuilt += sourceForm(entry.text, entry.doubleQuoted);
+    rebuilt += lineTemplate[close];
+    from = close + 1;
+  }
+  require(nextDelimiter(lineTemplate, from) < 0, "the template holds no further literal");
+  rebuilt += lineTemplate.midRef(from);
+
+  // Marker text typed into the source reads as the escaped quote it stands for.
+  QString expected = line;
+  expected.replace(QLatin1String("<DQUOTE>"), QLatin1String("\\\""));
+  expected.replace(QLatin1String("<SQUOTE>"), QLatin1String("\\'"));
+  if (reversible) require(rebuilt == expected, "filling the template rebuilds the line");
+  return 0;
+}
