@@ -1,8 +1,6 @@
 #include "check/model_lookup.h"
 
-#include <QRegExp>
 #include <QSet>
-#include <QStringList>
 
 #include "check/tolerant_reading.h"
 
@@ -32,18 +30,4 @@ QHash<QString, LineEntry> indexSourceLiterals(const QList<const SourceFile*>& fi
     }
   }
   return index;
-}
-
-int countWords(const QString& text) {
-  int words = 0;
-  const QStringList pieces = text.split(QRegExp(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-  for (const QString& piece : pieces) {
-    for (const QChar c : piece) {
-      if (c.isLetterOrNumber()) {
-        ++words;
-        break;
-      }
-    }
-  }
-  return words;
 }

@@ -20,7 +20,4 @@ QList<LineEntry> rowsOf(const FileEntry& section);
 /// mode.
 QHash<QString, LineEntry> indexSourceLiterals(const QList<const SourceFile*>& files);
 
-/// The words of a text: runs between white space that hold a letter or digit.
-int countWords(const QString& text);
-
 #endif

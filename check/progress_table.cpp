@@ -1,11 +1,22 @@
 #include "check/progress_table.h"
 
+#include <QRegExp>
 #include <QStringList>
+#include <algorithm>
 
 #include "check/model_lookup.h"
 #include "check/tolerant_reading.h"
 
 namespace {
+
+// The words of a text: runs between white space that hold a letter or digit.
+int countWords(const QString& text) {
+  int words = 0;
+  for (const QString& piece : text.split(QRegExp(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+    words += std::any_of(piece.begin(), piece.end(), [](QChar c) { return c.isLetterOrNumber(); });
+  }
+  return words;
+}
 
 FileProgress measureFile(const SourceFile& file, const DocumentModel& meant) {
   FileProgress progress;

@@ -30,77 +30,66 @@ QMap<Position, QList<QString>> rowsOnLines(const FileEntry& section, const QSet<
   return rows;
 }
 
-const char kStopsBefore[] = "dropped by new mode, which stops reading before it";
-
-QString dropReason(const StrictForecast& forecast, const QString& key) {
-  const QStringList quirks = forecast.quirks.value(key);
+QString dropReason(const StrictForecast& forecast, const QStringList& quirks) {
   if (!quirks.isEmpty()) return QStringLiteral("dropped by new mode: ") + quirks.join("; ");
-  if (!forecast.stop.isEmpty()) return QString::fromLatin1(kStopsBefore);
+  if (!forecast.stop.isEmpty()) {
+    return QStringLiteral("dropped by new mode, which stops reading before it");
+  }
   return QStringLiteral("dropped by new mode");
 }
 
-class FileComparison {
- public:
-  FileComparison(const SourceFile& file, const StrictForecast& forecast, Findings& findings)
-      : file_(file), forecast_(forecast), findings_(findings) {}
-
-  void compare(const FileEntry& meant, const FileEntry& read) {
-    const QStringList meantLines = patched(file_, meant);
-    const QStringList readLines = patched(file_, read);
-    QSet<quint32> differing;
-    for (int i = 0; i < meantLines.size(); ++i) {
-      if (meantLines[i] != readLines[i]) differing.insert(static_cast<quint32>(i));
-    }
-    if (differing.isEmpty()) return;
-    const auto meantRows = rowsOnLines(meant, differing);
-    const auto readRows = rowsOnLines(read, differing);
-    QSet<quint32> explained;
-    for (auto row = meantRows.constBegin(); row != meantRows.constEnd(); ++row) {
-      const QList<QString> readTexts = readRows.value(row.key());
-      for (int i = 0; i < row.value().size(); ++i) {
-        const QString key = rowKey(meant.name, row.key().first, row.key().second);
-        if (i >= readTexts.size()) {
-          report(row.key(), dropReason(forecast_, key));
-        } else if (readTexts[i] != row.value()[i]) {
-          QString message = QStringLiteral(
-                                "new mode would write \"%1\" where the document "
-                                "means \"%2\"")
-                                .arg(shown(readTexts[i]), shown(row.value()[i]));
-          const QStringList quirks = forecast_.quirks.value(key);
-          if (!quirks.isEmpty()) message += QStringLiteral(": ") + quirks.join("; ");
-          report(row.key(), message);
-        } else {
-          continue;
-        }
-        explained.insert(row.key().first);
+// Patches `file` with the section as meant and as read and explains every
+// line that comes out differently.
+void compareFile(const SourceFile& file, const FileEntry& meant, const FileEntry& read,
+                 const StrictForecast& forecast, Findings& findings) {
+  const auto report = [&](const Position& position, const QString& message) {
+    findings << Finding{file.path, position.first, position.second, message};
+  };
+  const QStringList meantLines = patched(file, meant);
+  const QStringList readLines = patched(file, read);
+  QSet<quint32> differing;
+  for (int i = 0; i < meantLines.size(); ++i) {
+    if (meantLines[i] != readLines[i]) differing.insert(static_cast<quint32>(i));
+  }
+  if (differing.isEmpty()) return;
+  const auto meantRows = rowsOnLines(meant, differing);
+  const auto readRows = rowsOnLines(read, differing);
+  QSet<quint32> explained;
+  for (auto row = meantRows.constBegin(); row != meantRows.constEnd(); ++row) {
+    const QList<QString> readTexts = readRows.value(row.key());
+    const QStringList quirks =
+        forecast.quirks.value(rowKey(meant.name, row.key().first, row.key().second));
+    for (int i = 0; i < row.value().size(); ++i) {
+      if (i >= readTexts.size()) {
+        report(row.key(), dropReason(forecast, quirks));
+      } else if (readTexts[i] != row.value()[i]) {
+        QString message =
+            QStringLiteral("new mode would write \"%1\" where the document means \"%2\"")
+                .arg(shown(readTexts[i]), shown(row.value()[i]));
+        if (!quirks.isEmpty()) message += QStringLiteral(": ") + quirks.join("; ");
+        report(row.key(), message);
+      } else {
+        continue;
       }
-    }
-    for (auto row = readRows.constBegin(); row != readRows.constEnd(); ++row) {
-      if (row.value().size() <= meantRows.value(row.key()).size()) continue;
-      report(row.key(), QStringLiteral("new mode reads a row here that the document does not "
-                                       "hold for this file"));
       explained.insert(row.key().first);
     }
-    QList<quint32> unexplained = (differing - explained).values();
-    std::sort(unexplained.begin(), unexplained.end());
-    for (quint32 line : unexplained) {
-      findings_ << Finding{file_.path, line, -1,
-                           QStringLiteral("new mode would write the line as \"%1\" where the "
-                                          "document means \"%2\"")
-                               .arg(shown(readLines[static_cast<int>(line)]),
-                                    shown(meantLines[static_cast<int>(line)]))};
-    }
   }
-
- private:
-  void report(const Position& position, const QString& message) {
-    findings_ << Finding{file_.path, position.first, position.second, message};
+  for (auto row = readRows.constBegin(); row != readRows.constEnd(); ++row) {
+    if (row.value().size() <= meantRows.value(row.key()).size()) continue;
+    report(row.key(), QStringLiteral("new mode reads a row here that the document does not "
+                                     "hold for this file"));
+    explained.insert(row.key().first);
   }
-
-  const SourceFile& file_;
-  const StrictForecast& forecast_;
-  Findings& findings_;
-};
+  QList<quint32> unexplained = (differing - explained).values();
+  std::sort(unexplained.begin(), unexplained.end());
+  for (quint32 line : unexplained) {
+    findings << Finding{file.path, line, -1,
+                        QStringLiteral("new mode would write the line as \"%1\" where the "
+                                       "document means \"%2\"")
+                            .arg(shown(readLines[static_cast<int>(line)]),
+                                 shown(meantLines[static_cast<int>(line)]))};
+  }
+}
 
 // How new mode reads the heading of a section it does not find, when it
 // reads one that differs only in white space.
@@ -141,7 +130,7 @@ Findings checkReading(const SourceFolder& root, const DocumentModel& meant,
     const FileEntry* meantSection = firstSection(meant, file->baseName);
     const FileEntry* readSection = firstSection(forecast.model, file->baseName);
     if (!meantSection || !readSection) continue;
-    FileComparison(*file, forecast, findings).compare(*meantSection, *readSection);
+    compareFile(*file, *meantSection, *readSection, forecast, findings);
   }
   // Where reading stopped early and that cost something, say where it stops.
   if (!findings.isEmpty() && !forecast.stop.isEmpty()) {

@@ -2,18 +2,24 @@
 
 #include <QRegExp>
 #include <QTextCodec>
-#include <QVector>
 
 namespace {
 
 const QChar kQuote = QLatin1Char('"');
 
-/// One record with what is known of how each field was written.
+/// One field with what is known of how it was written.
+struct CsvField {
+  QString text;
+  bool quoted = false;         ///< it stood in double quotes
+  bool doubledQuotes = false;  ///< being quoted, it held "" for a quote
+};
+
 struct CsvRecord {
-  QStringList fields;
-  QVector<bool> quoted;         ///< the field stood in double quotes
-  QVector<bool> doubledQuotes;  ///< a quoted field held "" for a quote
-  int line = 0;                 ///< 1-based line of the document where it starts
+  QList<CsvField> fields;
+  int line = 0;  ///< 1-based line of the document where it starts
+
+  /// The field at `index`; an empty one past the record's end.
+  CsvField field(int index) const { return fields.value(index); }
 };
 
 bool endsRecord(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
@@ -62,9 +68,7 @@ QList<CsvRecord> parseSpreadsheetForm(const QString& text, QChar separator) {
         }
       }
       while (i < size && text[i] != separator && !endsRecord(text[i])) field += text[i++];
-      record.fields << field;
-      record.quoted << quoted;
-      record.doubledQuotes << doubled;
+      record.fields << CsvField{field, quoted, doubled};
       if (i < size && text[i] == separator) {
         ++i;
         continue;
@@ -88,8 +92,7 @@ bool startsRecord(const QString& line) {
 // "LINE;" to the last quote before the three numeric fields, so it may hold
 // quotes and separators; a text broken over several lines is joined again.
 QList<CsvRecord> parseWrittenForm(const QString& text) {
-  static const QRegExp lineRecord(QStringLiteral("LINE;\"(.*)\";([^;]*);([^;]*);([^;]*)"));
-  QRegExp matcher = lineRecord;
+  QRegExp matcher(QStringLiteral("LINE;\"(.*)\";([^;]*);([^;]*);([^;]*)"));
   QList<CsvRecord> records;
   const QStringList lines = text.split(QLatin1Char('\n'));
   for (int i = 0; i < lines.size(); ++i) {
@@ -108,17 +111,13 @@ QList<CsvRecord> parseWrittenForm(const QString& text) {
       }
       if (matcher.exactMatch(joined)) {
         i = last;
-        record.fields << QStringLiteral("LINE") << matcher.cap(1) << matcher.cap(2)
-                      << matcher.cap(3) << matcher.cap(4);
-        record.quoted = {false, true, false, false, false};
-        record.doubledQuotes.fill(false, 5);
+        record.fields = {{QStringLiteral("LINE")}, {matcher.cap(1), true}};
+        for (int field = 2; field <= 4; ++field) record.fields << CsvField{matcher.cap(field)};
         records << record;
         continue;
       }
     }
-    record.fields = line.split(QLatin1Char(';'));
-    record.quoted.fill(false, record.fields.size());
-    record.doubledQuotes.fill(false, record.fields.size());
+    for (const QString& value : line.split(QLatin1Char(';'))) record.fields << CsvField{value};
     records << record;
   }
   return records;
@@ -139,29 +138,21 @@ bool isWrittenForm(const QString& text, QChar separator) {
   return true;
 }
 
-QString field(const CsvRecord& record, int index) {
-  return index < record.fields.size() ? record.fields[index] : QString();
-}
-
-bool quotedField(const CsvRecord& record, int index) {
-  return index < record.quoted.size() && record.quoted[index];
-}
-
 class CsvInterpreter {
  public:
   CsvInterpreter(TolerantReading& reading, QChar separator)
       : reading_(reading), separator_(separator) {}
 
   void take(const CsvRecord& record) {
-    const QString name = field(record, 0).trimmed();
-    if (name == QLatin1String("FILE") && !field(record, 1).isEmpty()) {
-      reading_.model.append(FileEntry{field(record, 1), {}});
-    } else if (name == QLatin1String("CHUNK") && !field(record, 1).isEmpty()) {
+    const QString name = record.field(0).text.trimmed();
+    if (name == QLatin1String("FILE") && !record.field(1).text.isEmpty()) {
+      reading_.model.append(FileEntry{record.field(1).text, {}});
+    } else if (name == QLatin1String("CHUNK") && !record.field(1).text.isEmpty()) {
       if (reading_.model.isEmpty()) {
         note(record, QStringLiteral("a CHUNK record stands before any FILE record"));
         return;
       }
-      reading_.model.last().chunks.append(ChunkEntry{field(record, 1), {}});
+      reading_.model.last().chunks.append(ChunkEntry{record.field(1).text, {}});
     } else if (name == QLatin1String("LINE")) {
       takeLine(record);
     }
@@ -172,20 +163,20 @@ class CsvInterpreter {
     LineEntry entry;
     bool lineOk = false;
     bool literalOk = false;
-    entry.lineIndex = static_cast<quint32>(field(record, 3).trimmed().toLongLong(&lineOk));
-    entry.literalIndex = static_cast<quint32>(field(record, 4).trimmed().toLongLong(&literalOk));
-    entry.doubleQuoted = field(record, 2).trimmed().toInt() > 0;
+    entry.lineIndex = static_cast<quint32>(record.field(3).text.trimmed().toLongLong(&lineOk));
+    entry.literalIndex =
+        static_cast<quint32>(record.field(4).text.trimmed().toLongLong(&literalOk));
+    entry.doubleQuoted = record.field(2).text.trimmed().toInt() > 0;
     if (!lineOk || !literalOk) {
       note(record, QStringLiteral("a LINE record's position is not two numbers"));
       return;
     }
-    QString text = field(record, 1);
+    entry.text = record.field(1).text;
     QStringList quirks;
-    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
-      text.replace(QRegExp(QStringLiteral("[\r\n]+")), QStringLiteral(" "));
+    if (entry.text.contains(QLatin1Char('\n')) || entry.text.contains(QLatin1Char('\r'))) {
+      entry.text.replace(QRegExp(QStringLiteral("[\r\n]+")), QStringLiteral(" "));
       quirks << QStringLiteral("its text holds a line break");
     }
-    entry.text = text;
     if (!appendRow(reading_.model, entry)) {
       note(record, QStringLiteral("a LINE record stands before any FILE record"));
       return;
@@ -195,11 +186,11 @@ class CsvInterpreter {
                     .arg(separator_ == QLatin1Char('\t') ? QStringLiteral("\\t")
                                                          : QString(separator_));
     }
-    if (quotedField(record, 0)) quirks << QStringLiteral("its record name stands in quotes");
-    if (record.doubledQuotes.value(1)) {
+    if (record.field(0).quoted) quirks << QStringLiteral("its record name stands in quotes");
+    if (record.field(1).doubledQuotes) {
       quirks << QStringLiteral("the double quotes of its text are doubled");
     }
-    if (quotedField(record, 2) || quotedField(record, 3) || quotedField(record, 4)) {
+    if (record.field(2).quoted || record.field(3).quoted || record.field(4).quoted) {
       quirks << QStringLiteral("its numbers stand in quotes");
     }
     if (entry.text.isEmpty()) quirks << QStringLiteral("its text is empty");
@@ -217,13 +208,14 @@ class CsvInterpreter {
   QChar separator_;
 };
 
-}  // namespace
-
+// UTF-8 after a UTF-8 byte-order mark, else code page 1251.
 QString decodeCsvDocument(const QByteArray& bytes) {
   if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
   return QTextCodec::codecForName("CP1251")->toUnicode(bytes);
 }
 
+// The first of ";", "," and tab that stands outside double quotes, looking
+// line by line from the title line on; ";" when there is none.
 QChar detectSeparator(const QString& text) {
   bool quoted = false;
   for (const QChar c : text) {
@@ -238,6 +230,8 @@ QChar detectSeparator(const QString& text) {
   }
   return QLatin1Char(';');
 }
+
+}  // namespace
 
 TolerantReading readTolerantCsv(const QByteArray& bytes) {
   TolerantReading reading;

@@ -2,8 +2,6 @@
 #define BRISVANE_CHECK_TOLERANT_CSV_READER_H
 
 #include <QByteArray>
-#include <QChar>
-#include <QString>
 
 #include "check/tolerant_reading.h"
 
@@ -17,13 +15,5 @@
 /// becomes one space. Each row's quirks say what in it the main tool's
 /// reader would stumble on.
 TolerantReading readTolerantCsv(const QByteArray& bytes);
-
-/// The document's text: UTF-8 after a UTF-8 byte-order mark, else code page
-/// 1251.
-QString decodeCsvDocument(const QByteArray& bytes);
-
-/// The first of ";", "," and tab that stands outside double quotes, looking
-/// line by line from the title line on; ";" when there is none.
-QChar detectSeparator(const QString& text);
 
 #endif

@@ -140,16 +140,13 @@ class HtmlWalker {
                               .arg(entry.lineIndex)
                               .arg(entry.literalIndex)
                               .arg(reading_.model.last().name);
-    const QStringList textMarkup = markupInside(cells[0]);
-    if (!textMarkup.isEmpty()) {
-      quirks << QStringLiteral("the text cell holds markup (%1)").arg(textMarkup.join(", "));
-      noteMarkup(cells[0], QStringLiteral("the text cell of ") + where);
-    }
-    const QStringList positionMarkup = markupInside(cells[1]);
-    if (!positionMarkup.isEmpty()) {
+    const char* const cellNames[] = {"text", "position"};
+    for (int i = 0; i < 2; ++i) {
+      const QStringList markup = markupInside(cells[i]);
+      if (markup.isEmpty()) continue;
       quirks
-          << QStringLiteral("the position cell holds markup (%1)").arg(positionMarkup.join(", "));
-      noteMarkup(cells[1], QStringLiteral("the position cell of ") + where);
+          << QStringLiteral("the %1 cell holds markup (%2)").arg(cellNames[i], markup.join(", "));
+      noteMarkup(cells[i], QStringLiteral("the %1 cell of %2").arg(cellNames[i], where));
     }
     if (!quirks.isEmpty()) {
       reading_.quirks[rowKey(reading_.model.last().name, entry.lineIndex, entry.literalIndex)] +=

@@ -3,8 +3,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
+#include <QMap>
 #include <QProcess>
+#include <cctype>
 
 namespace checktest {
 
@@ -26,31 +27,19 @@ ProgramRun runProgram(const QString& program, const QStringList& arguments,
   return run;
 }
 
-Tree readTree(const QString& root) {
-  Tree tree;
-  const QDir base(root);
+std::string readTree(const QString& root) {
+  QMap<QString, QByteArray> entries;
   QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                  QDirIterator::Subdirectories);
+                  QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
   while (it.hasNext()) {
-    const QString path = it.next();
-    const QString relative = base.relativeFilePath(path);
-    if (it.fileInfo().isDir()) {
-      tree.insert(relative + QLatin1Char('/'), QByteArray());
-    } else {
-      tree.insert(relative, readFile(path));
-    }
+    const QString path = QDir(root).relativeFilePath(it.next());
+    entries[it.fileInfo().isDir() ? path + QLatin1Char('/') : path] = readFile(it.filePath());
   }
-  return tree;
-}
-
-void writeTree(const QString& root, const Tree& tree) {
-  for (auto entry = tree.constBegin(); entry != tree.constEnd(); ++entry) {
-    const QString path = root + QLatin1Char('/') + entry.key();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (entry.key().endsWith(QLatin1Char('/'))) continue;
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(entry.value());
+  QByteArray tree;
+  for (auto entry = entries.cbegin(); entry != entries.cend(); ++entry) {
+    tree += "== " + entry.key().toUtf8() + '\n' + entry.value();
   }
+  return tree.toStdString();
 }
 
 QByteArray readFile(const QString& path) {
@@ -58,26 +47,25 @@ QByteArray readFile(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString dumpModel(const DocumentModel& model) {
-  QString dump;
-  for (const FileEntry& file : model) {
-    dump += QStringLiteral("F %1\n").arg(file.name);
-    for (const ChunkEntry& chunk : file.chunks) {
-      dump += QStringLiteral("C %1\n").arg(chunk.name);
-      for (const LineEntry& row : chunk.lines) {
-        dump += QStringLiteral("R %1/%2/%3 %4\n")
-                    .arg(row.doubleQuoted ? '"' : '\'')
-                    .arg(row.lineIndex)
-                    .arg(row.literalIndex)
-                    .arg(row.text);
-      }
-    }
-  }
-  return dump;
-}
-
 QString fixture(const QString& relative) {
   return QStringLiteral(BRISVANE_CHECK_FIXTURES) + QLatin1Char('/') + relative;
+}
+
+std::vector<std::string> fixtureEntries(const QString& folder, const QStringList& nameFilters) {
+  std::vector<std::string> names;
+  for (const QString& name :
+       QDir(fixture(folder)).entryList(nameFilters, QDir::AllEntries | QDir::NoDotAndDotDot)) {
+    names.push_back(name.toStdString());
+  }
+  return names;
+}
+
+std::string testName(const testing::TestParamInfo<std::string>& info) {
+  std::string name = info.param;
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
 }
 
 }  // namespace checktest

@@ -1,16 +1,13 @@
 #ifndef BRISVANE_TESTS_CHECK_CHECK_TEST_SUPPORT_H
 #define BRISVANE_TESTS_CHECK_CHECK_TEST_SUPPORT_H
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
-#include <QMap>
 #include <QString>
 #include <QStringList>
-#include <ostream>
-
-#include "scan/document_model.h"
-
-/// Lets a failing comparison of two texts show them as text.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+#include <string>
+#include <vector>
 
 namespace checktest {
 
@@ -26,25 +23,24 @@ struct ProgramRun {
 ProgramRun runProgram(const QString& program, const QStringList& arguments,
                       const QString& workingDirectory, int timeoutMs = 60000);
 
-/// A directory tree: "/"-separated relative path -> bytes; a directory is
-/// its path with a trailing "/" and no bytes.
-using Tree = QMap<QString, QByteArray>;
-
-/// Every file and directory below `root`.
-Tree readTree(const QString& root);
-
-/// Writes every file of `tree` below `root`, making directories as needed.
-void writeTree(const QString& root, const Tree& tree);
+/// Everything below `root` as one text, so that a failed comparison shows
+/// where two trees differ: in path order, "== dir/" for a directory and
+/// "== dir/file" and its bytes for a file; links followed.
+std::string readTree(const QString& root);
 
 /// The whole content of a file; empty when it cannot be read.
 QByteArray readFile(const QString& path);
 
-/// A model as one line per section, chunk and row: "F name", "C name" and
-/// "R Q/L/N text" (Q is " or '), for comparing readings.
-QString dumpModel(const DocumentModel& model);
-
 /// The path of a fixture below tests/check/fixtures.
 QString fixture(const QString& relative);
+
+/// The names of the entries of a fixture folder that match `nameFilters`
+/// (all when empty), sorted: the parameters of a data-driven test.
+std::vector<std::string> fixtureEntries(const QString& folder, const QStringList& nameFilters = {});
+
+/// A parameter's name as a test name: every character but letters and
+/// digits becomes "_".
+std::string testName(const testing::TestParamInfo<std::string>& info);
 
 }  // namespace checktest
 

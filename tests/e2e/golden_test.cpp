@@ -44,8 +44,9 @@ class GoldenCase : public testing::TestWithParam<std::string> {};
 TEST_P(GoldenCase, MatchesRecording) {
   const QDir caseDir(QString(BRISVANE_E2E_CASES) + '/' + QString::fromStdString(GetParam()));
   const auto caseFile = [&](const char* name) { return e2e::readFile(caseDir.filePath(name)); };
-  for (const char* required : {"args", "expected_exit", "expected_stderr"})
+  for (const char* required : {"args", "expected_exit", "expected_stderr"}) {
     ASSERT_TRUE(caseDir.exists(required)) << "missing " << required;
+  }
   QTemporaryDir temp;
   ASSERT_TRUE(temp.isValid());
   // The tool prints absolute paths as the system resolves them.
