@@ -52,7 +52,7 @@ QList<FileProgress> measureProgress(const SourceFolder& root, const DocumentMode
 QString renderProgress(const QList<FileProgress>& files) {
   FileProgress total;
   total.path = QStringLiteral("Total");
-  int width = 4;
+  int width = 5;  // "Total"
   for (const FileProgress& file : files) {
     width = qMax(width, file.path.size());
     total.rows += file.rows;
