@@ -1,0 +1,3 @@
+obj: Thing
+  name = 'old name'
+  desc = "old desc"

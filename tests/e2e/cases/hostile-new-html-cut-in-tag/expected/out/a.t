@@ -1,0 +1,3 @@
+obj: Thing
+  name = 'NAME'
+  desc = "old desc"
