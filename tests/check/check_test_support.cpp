@@ -4,28 +4,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMap>
-#include <QProcess>
 #include <cctype>
 
 namespace checktest {
-
-ProgramRun runProgram(const QString& program, const QStringList& arguments,
-                      const QString& workingDirectory, int timeoutMs) {
-  ProgramRun run;
-  QProcess process;
-  process.setWorkingDirectory(workingDirectory);
-  process.start(program, arguments);
-  if (!process.waitForStarted() || !process.waitForFinished(timeoutMs)) {
-    process.kill();
-    process.waitForFinished();
-    return run;
-  }
-  run.finished = process.exitStatus() == QProcess::NormalExit;
-  run.exitCode = process.exitCode();
-  run.standardOutput = process.readAllStandardOutput();
-  run.standardError = process.readAllStandardError();
-  return run;
-}
 
 std::string readTree(const QString& root) {
   QMap<QString, QByteArray> entries;

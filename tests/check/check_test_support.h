@@ -9,19 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "process_run.h"
+
 namespace checktest {
 
-/// What one run of a program left behind.
-struct ProgramRun {
-  bool finished = false;  ///< false when it did not start, crashed or ran out of time
-  int exitCode = -1;
-  QByteArray standardOutput;
-  QByteArray standardError;
-};
+using ProgramRun = ProcessRun;
 
 /// Runs `program` with `arguments` in `workingDirectory` and waits for it.
-ProgramRun runProgram(const QString& program, const QStringList& arguments,
-                      const QString& workingDirectory, int timeoutMs = 60000);
+inline ProgramRun runProgram(const QString& program, const QStringList& arguments,
+                             const QString& workingDirectory, int timeoutMs = 60000) {
+  return runProcess(program, arguments, workingDirectory, timeoutMs);
+}
 
 /// Everything below `root` as one text, so that a failed comparison shows
 /// where two trees differ: in path order, "== dir/" for a directory and

@@ -3,31 +3,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
 #include <QTextCodec>
 
 namespace e2e {
-
-ToolRun runTool(const QStringList& arguments, const QString& workingDirectory) {
-  QProcess process;
-  // The tool decodes its arguments and file names with the locale's codec.
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("LC_ALL", "C.UTF-8");
-  process.setProcessEnvironment(environment);
-  process.setWorkingDirectory(workingDirectory);
-  process.start(BRISVANE_EXE, arguments);
-  ToolRun run;
-  if (!process.waitForStarted() || !process.waitForFinished(60000)) {
-    process.kill();
-    process.waitForFinished();
-    return run;
-  }
-  run.finished = process.exitStatus() == QProcess::NormalExit;
-  run.exitCode = process.exitCode();
-  run.standardOutput = process.readAllStandardOutput();
-  run.standardError = process.readAllStandardError();
-  return run;
-}
 
 Tree readTree(const QString& root) {
   Tree tree;

@@ -6,19 +6,16 @@
 #include <QString>
 #include <QStringList>
 
+#include "process_run.h"
+
 namespace e2e {
 
-/// What one run of the built tool left on its streams.
-struct ToolRun {
-  bool finished = false;  ///< false when it did not start, crashed or did not end in time
-  int exitCode = -1;
-  QByteArray standardOutput;
-  QByteArray standardError;
-};
+using ToolRun = ProcessRun;
 
-/// Runs the built tool with `arguments` in `workingDirectory` under a UTF-8
-/// locale and waits for it to end.
-ToolRun runTool(const QStringList& arguments, const QString& workingDirectory);
+/// Runs the built tool with `arguments` in `workingDirectory` and waits for it.
+inline ToolRun runTool(const QStringList& arguments, const QString& workingDirectory) {
+  return runProcess(QStringLiteral(BRISVANE_EXE), arguments, workingDirectory);
+}
 
 /// A directory tree: "/"-separated path relative to the tree's root -> bytes.
 /// A directory is listed as its path with a trailing "/" and no bytes.

@@ -2,30 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-#include <QTextStream>
-
-#include "formats/document_writer.h"
+#include "formats/worked_example.h"
 
 // Empty files and chunks, escaping, UTF-8 and unescaped names are held byte
 // for byte by the get-mode golden cases.
 TEST(HtmlFormatter, WritesTheWorkedExample) {
-  const DocumentModel model = {FileEntry{
-      QStringLiteral("start"),
-      {ChunkEntry{
-          QStringLiteral("kitchen"),
-          {LineEntry{QStringLiteral("The kettle is <b>hot</b> & steaming."), true, 12, 0}}}}}};
-  const int saved = formatIndex;
-  setFormatIndex(0);
-  QBuffer buffer;
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QTextStream out(&buffer);
-    htmlFormatter.setStreamCodec(out);
-    out << model;
-  }
-  setFormatIndex(saved);
-  EXPECT_EQ(buffer.data().toStdString(),
+  EXPECT_EQ(writtenDocument(0, workedExampleModel()),
             "<!DOCTYPE html>    <html>      <head>        <meta charset=\"utf-8\">        "
             "<title>TADS doc</title>      </head>      <body><h1>start</h1><h2>kitchen</h2>"
             "<table border=\"1\" cellpadding=\"1\" cellspacing=\"1\"><tbody>"
