@@ -1,0 +1,86 @@
+#ifndef BRISVANE_TADSLEX_TADS_LEXER_H
+#define BRISVANE_TADSLEX_TADS_LEXER_H
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+/// The generation of the language a file is read by. TADS 2 has no
+/// triple-quoted and no R literals, and embeds expressions in double-quoted
+/// literals only.
+enum class TadsDialect { Tads3, Tads2 };
+
+/// How the compiler folds a line break inside a literal
+/// (`#pragma newline_spacing(...)`; `Collapse` where none was given).
+enum class NewlineSpacing { Collapse, Delete, Preserve };
+
+/// The quotes a literal stands between.
+enum class QuoteKind { Double, Single, TripleDouble, TripleSingle };
+
+/// What the code around a literal makes of it.
+enum class LiteralRole {
+  Text,        ///< a property value, an argument, a statement
+  Vocabulary,  ///< a token of a grammar rule or VerbRule, matched against input
+};
+
+/// One `<<...>>` part of a literal: an embedded expression, a `<<%` format or
+/// a control form (`<<if x>>`, `<<else>>`, `<<one of>>`, ...). Byte offsets
+/// into the lexed source; `begin` at the first `<`, `end` past the last `>`.
+struct EmbeddedPart {
+  int begin = 0;
+  int end = 0;
+};
+
+/// One string literal as the compiler reads it. Every offset is a byte offset
+/// into the source handed to `lexTads`, so replacing the bytes of
+/// [bodyBegin, bodyEnd) and copying every other byte changes nothing else.
+struct TadsLiteral {
+  QuoteKind quote = QuoteKind::Double;
+  int begin = 0;      ///< the first opening quote
+  int end = 0;        ///< past the last closing quote
+  int bodyBegin = 0;  ///< the first byte after the opening quote(s)
+  int bodyEnd = 0;    ///< the first closing quote
+  int line = 1;       ///< 1-based line of the opening quote
+  int lastLine = 1;   ///< 1-based line of the closing quote
+  NewlineSpacing spacing = NewlineSpacing::Collapse;  ///< in force at `begin`
+  /// The body as the compiler reads it: each line break folded by `spacing`,
+  /// escapes and embedded parts kept exactly as written. Bytes of the source's
+  /// encoding; the caller decodes them.
+  QByteArray text;
+  QVector<EmbeddedPart> embedded;  ///< this literal's own `<<...>>` parts, in order
+  /// 0 for a literal in code; 1 + the outer literal's depth for a literal
+  /// inside an embedded expression.
+  int depth = 0;
+  /// The enclosing definition: object, class, function, or the target of
+  /// `modify`/`replace`; for an anonymous object (`+ Thing 'lamp'`) the
+  /// nearest named object it is nested in. Empty at the top level.
+  QString definition;
+  /// The property the literal is assigned to (`desc = "..."`, `desc "..."`),
+  /// empty when there is none.
+  QString property;
+  /// 0-based place among the literals of a definition's template part
+  /// (`lamp: Thing 'brass lamp' 'lamp' "An old lamp."` gives 0, 1, 2);
+  /// -1 when the literal is not in a template part.
+  int templateSlot = -1;
+  LiteralRole role = LiteralRole::Text;
+};
+
+/// Something in the source that keeps a literal from being read.
+struct LexProblem {
+  int line = 1;     ///< 1-based line where the trouble starts
+  QString message;  ///< e.g. "string literal left open at end of file"
+};
+
+struct LexResult {
+  /// Every literal the compiler sees, in the order their opening quotes
+  /// stand (an outer literal before those nested in its embedded parts).
+  /// Comments, preprocessor lines, template declarations and R literals
+  /// give none.
+  QVector<TadsLiteral> literals;
+  QVector<LexProblem> problems;
+};
+
+/// Reads a whole TADS source file. Pure: bytes in, literals out.
+LexResult lexTads(const QByteArray& source, TadsDialect dialect = TadsDialect::Tads3);
+
+#endif
