@@ -10,8 +10,8 @@
 #include "check/reading_checks.h"
 #include "check/strict_forecast.h"
 #include "check/text_reconciler.h"
-#include "check/tolerant_csv_reader.h"
-#include "check/tolerant_html_reader.h"
+#include "docread/tolerant_csv_reader.h"
+#include "docread/tolerant_html_reader.h"
 
 namespace {
 

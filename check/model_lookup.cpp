@@ -2,7 +2,7 @@
 
 #include <QSet>
 
-#include "check/tolerant_reading.h"
+#include "docread/tolerant_reading.h"
 
 const FileEntry* firstSection(const DocumentModel& model, const QString& name) {
   for (const FileEntry& section : model) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "check/model_lookup.h"
-#include "check/tolerant_reading.h"
+#include "docread/tolerant_reading.h"
 
 namespace {
 

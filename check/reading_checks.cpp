@@ -5,7 +5,7 @@
 
 #include "check/console_silencer.h"
 #include "check/model_lookup.h"
-#include "check/tolerant_reading.h"
+#include "docread/tolerant_reading.h"
 #include "check/walk_forecast.h"
 #include "patch/patch_walk.h"
 

@@ -4,7 +4,7 @@
 #include <QXmlStreamReader>
 
 #include "check/console_silencer.h"
-#include "check/tolerant_html_reader.h"
+#include "docread/tolerant_html_reader.h"
 #include "formats/serialize_formatter.h"
 #include "patch/document_reader.h"
 

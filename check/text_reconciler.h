@@ -4,7 +4,7 @@
 #include <QHash>
 #include <QString>
 
-#include "check/tolerant_reading.h"
+#include "docread/tolerant_reading.h"
 #include "scan/document_model.h"
 
 /// The text a row means, read from a page whose white space an editor laid

@@ -1,10 +1,10 @@
-#ifndef BRISVANE_CHECK_TOLERANT_HTML_READER_H
-#define BRISVANE_CHECK_TOLERANT_HTML_READER_H
+#ifndef BRISVANE_DOCREAD_TOLERANT_HTML_READER_H
+#define BRISVANE_DOCREAD_TOLERANT_HTML_READER_H
 
 #include <QByteArray>
 #include <QString>
 
-#include "check/tolerant_reading.h"
+#include "docread/tolerant_reading.h"
 
 /// Reads a corrected HTML page (UTF-8) with a real HTML parser, as a browser
 /// would: "h1" and "h2" headings and table rows wherever an editor put them,

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "check/check_test_support.h"
-#include "check/tolerant_csv_reader.h"
-#include "check/tolerant_html_reader.h"
+#include "docread/tolerant_csv_reader.h"
+#include "docread/tolerant_html_reader.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "check/tolerant_html_reader.h"
+#include "docread/tolerant_html_reader.h"
 
 #include <libxml/HTMLparser.h>
 #include <libxml/tree.h>

@@ -1,9 +1,9 @@
-#ifndef BRISVANE_CHECK_TOLERANT_CSV_READER_H
-#define BRISVANE_CHECK_TOLERANT_CSV_READER_H
+#ifndef BRISVANE_DOCREAD_TOLERANT_CSV_READER_H
+#define BRISVANE_DOCREAD_TOLERANT_CSV_READER_H
 
 #include <QByteArray>
 
-#include "check/tolerant_reading.h"
+#include "docread/tolerant_reading.h"
 
 /// Reads a corrected CSV document in code page 1251, or in UTF-8 when it
 /// starts with a byte-order mark. The separator (";", "," or tab) is taken

@@ -1,4 +1,4 @@
-#include "check/tolerant_csv_reader.h"
+#include "docread/tolerant_csv_reader.h"
 
 #include <QRegExp>
 #include <QTextCodec>

@@ -1,4 +1,4 @@
-#include "check/tolerant_reading.h"
+#include "docread/tolerant_reading.h"
 
 #include <QRegExp>
 
