@@ -22,7 +22,9 @@ int runNewMode(const RunConfig& config, DocumentModel& model, QStringList ignore
   }
   file.close();
   QDir::current().mkdir(config.resDir);
-  patchDirectory(QDir(config.rootDir), model, ignoreList, QDir(config.resDir));
+  // A failed write has printed its error line; the copies written before it
+  // stay.
+  if (!patchDirectory(QDir(config.rootDir), model, ignoreList, QDir(config.resDir))) return 1;
   ConsoleLine() << "Finished";
   return 0;
 }

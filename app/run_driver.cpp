@@ -1,10 +1,10 @@
 #include "app/run_driver.h"
 
-#include <QFile>
 #include <QTextStream>
 
 #include "app/new_mode_run.h"
 #include "console/console_line.h"
+#include "fileio/checked_write.h"
 #include "formats/document_writer.h"
 #include "formats/serialize_formatter.h"
 #include "patch/document_reader.h"
@@ -15,18 +15,18 @@ namespace {
 int runGetMode(const RunConfig& config, DocumentModel& model, const QStringList& ignoreList) {
   // The whole project is scanned before the result file is touched.
   scanProject(config.rootDir, model, ignoreList);
-  QFile file(config.resFile);
-  if (!file.open(QIODevice::WriteOnly)) {
+  const WriteOutcome outcome = checkedWrite(config.resFile, [&model](QTextStream& out) {
+    currentFormatter()->setStreamCodec(out);
+    out << model;
+  });
+  if (outcome.status == WriteOutcome::Status::NotOpened) {
     ConsoleLine() << "Error! Cannot open file " << quoted(config.resFile) << " for writing.";
     return 1;
   }
-  {
-    QTextStream out(&file);
-    currentFormatter()->setStreamCodec(out);
-    out << model;
-    out.flush();
+  if (!outcome.written()) {
+    printWriteError(config.resFile, outcome);
+    return 1;
   }
-  file.close();
   ConsoleLine() << "Finished";
   return 0;
 }

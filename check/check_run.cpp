@@ -12,6 +12,7 @@
 #include "check/text_reconciler.h"
 #include "docread/tolerant_csv_reader.h"
 #include "docread/tolerant_html_reader.h"
+#include "fileio/checked_write.h"
 
 namespace {
 
@@ -31,12 +32,11 @@ int rowCount(const DocumentModel& model) {
 int writeClean(const CheckConfig& config, const SourceFolder& root, const DocumentModel& meant,
                QTextStream& out, QTextStream& err) {
   const QByteArray bytes = writeCleanDocument(meant, config.format);
-  QFile file(config.cleanFile);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+  // Checked up to the close, where a small document meets a full disk.
+  if (!checkedWrite(config.cleanFile, bytes).written()) {
     err << "brisvane-check: cannot write \"" << config.cleanFile << "\"\n";
     return -1;
   }
-  file.close();
   const StrictForecast forecast =
       forecastStrictReading(bytes, config.format, readTolerantly(bytes, config.format).quirks);
   const Findings left = checkReading(root, meant, forecast);

@@ -1,11 +1,11 @@
 #include "patch/patch_walk.h"
 
-#include <QFile>
 #include <QHash>
 #include <QSet>
 #include <QTextStream>
 
 #include "console/console_line.h"
+#include "fileio/checked_write.h"
 #include "patch/line_patcher.h"
 #include "scan/source_listing.h"
 
@@ -20,16 +20,18 @@ const FileEntry* findFileEntry(const DocumentModel& model, const QString& baseNa
   return nullptr;
 }
 
-void writeCopy(const QString& path, const QStringList& lines) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return;
-  QTextStream out(&file);
-  out.setCodec("CP1251");
-  // Joined, not terminated: the copy ends with a line end exactly when the
-  // source did (its last line is then empty).
-  out << lines.join(QLatin1String("\r\n"));
-  out.flush();
-  file.close();
+// False (after the error line) when a write failed after the copy was
+// opened; a copy that cannot be opened is skipped silently, as before.
+bool writeCopy(const QString& path, const QStringList& lines) {
+  const WriteOutcome outcome = checkedWrite(path, [&lines](QTextStream& out) {
+    out.setCodec("CP1251");
+    // Joined, not terminated: the copy ends with a line end exactly when the
+    // source did (its last line is then empty).
+    out << lines.join(QLatin1String("\r\n"));
+  });
+  if (outcome.status != WriteOutcome::Status::WriteFailed) return true;
+  printWriteError(path, outcome);
+  return false;
 }
 
 }  // namespace
@@ -65,7 +67,7 @@ void patchLines(QStringList& lines, const FileEntry& file) {
   }
 }
 
-void patchDirectory(QDir sourceDir, const DocumentModel& model, QStringList ignoreList,
+bool patchDirectory(QDir sourceDir, const DocumentModel& model, QStringList ignoreList,
                     QDir resultDir) {
   const QFileInfoList files = listSourceFiles(sourceDir);
   for (const QFileInfo& file : files) {
@@ -78,11 +80,13 @@ void patchDirectory(QDir sourceDir, const DocumentModel& model, QStringList igno
       // The document has nothing for this file: the rest of this directory,
       // its subdirectories included, is left out.
       ConsoleLine() << "Error: no such file";
-      return;
+      return true;
     }
     QStringList lines = text.split(QLatin1Char('\n'));
     patchLines(lines, *entry);
-    writeCopy(resultDir.absolutePath() + QLatin1Char('/') + file.fileName(), lines);
+    if (!writeCopy(resultDir.absolutePath() + QLatin1Char('/') + file.fileName(), lines)) {
+      return false;
+    }
   }
   const QStringList subdirectories = listSubdirectories(sourceDir);
   for (const QString& name : subdirectories) {
@@ -90,6 +94,7 @@ void patchDirectory(QDir sourceDir, const DocumentModel& model, QStringList igno
     if (ignoresDirectory(name, path, ignoreList)) continue;
     const QString resultPath = resultDir.absolutePath() + QLatin1Char('/') + name;
     resultDir.mkdir(resultPath);  // may exist already or fail: the walk goes on
-    patchDirectory(QDir(path), model, ignoreList, QDir(resultPath));
+    if (!patchDirectory(QDir(path), model, ignoreList, QDir(resultPath))) return false;
   }
+  return true;
 }

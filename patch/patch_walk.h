@@ -10,8 +10,11 @@
 /// source file that has a FileEntry (first entry of its base name) into the
 /// mirror position under `resultDir`, corrected, in code page 1251 with CR LF
 /// line ends. A file without an entry prints "Error: no such file" and ends
-/// the walk of its directory. The source tree is only read.
-void patchDirectory(QDir sourceDir, const DocumentModel& model, QStringList ignoreList,
+/// the walk of its directory. A copy that cannot be opened is skipped; a write
+/// that fails after that (a full disk) prints the write error, removes that
+/// copy and stops the whole walk: false then, true otherwise. The source tree
+/// is only read.
+bool patchDirectory(QDir sourceDir, const DocumentModel& model, QStringList ignoreList,
                     QDir resultDir);
 
 /// Applies every entry of `file` to `lines` in model order; entries past the

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
+# dpkg-dev: dpkg-shlibdeps for the Debian package; groff-base and bash-completion:
+# the tests of the manual pages and of the completions.
 packages=(build-essential cmake pkg-config qtbase5-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libxml2-dev "$@")
+          libbenchmark-dev libxml2-dev dpkg-dev groff-base bash-completion "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

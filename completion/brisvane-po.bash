@@ -1,0 +1,45 @@
+# bash completion for brisvane-po                          -*- shell-script -*-
+# A command first (extract, apply, import), then its options; every option but
+# -o takes its value after "=" in the same argument.
+
+_brisvane_po() {
+    local cur prev words cword split
+    _init_completion -s || return
+
+    if [[ $split == true ]]; then
+        case $prev in
+            --format) COMPREPLY=($(compgen -W 'html csv' -- "$cur")) ;;
+            --context) COMPREPLY=($(compgen -W 'definition' -- "$cur")) ;;
+            --from-charset | --to-charset)
+                COMPREPLY=($(compgen -W 'cp1251 utf-8 koi8-r iso-8859-5' -- "$cur"))
+                ;;
+            --root-dir | --res-dir) _filedir -d ;;
+            --po) _filedir '@(po|pot)' ;;
+            --in-doc) _filedir '@(html|htm|csv)' ;;
+        esac
+        return
+    fi
+    if [[ $prev == -o ]]; then
+        _filedir '@(po|pot)'
+        return
+    fi
+
+    local command="" word
+    for word in "${words[@]:1:cword-1}"; do
+        case $word in
+            extract | apply | import) command=$word && break ;;
+        esac
+    done
+    local options
+    case $command in
+        extract) options='--root-dir= --ignore= --from-charset= --context= -o' ;;
+        apply) options='--root-dir= --po= --res-dir= --ignore= --from-charset= --to-charset=' ;;
+        import) options='--root-dir= --format= --in-doc= --ignore= -o' ;;
+        *) options='extract apply import --help --version' ;;
+    esac
+    COMPREPLY=($(compgen -W "$options" -- "$cur"))
+    [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
+} &&
+    complete -F _brisvane_po brisvane-po
+
+# ex: filetype=sh
