@@ -1,5 +1,3 @@
-#include <cstring>
-
 #include "tadslex/code_token.h"
 #include "tadslex/lex_state.h"
 #include "tadslex/literal_reader.h"
@@ -7,25 +5,50 @@
 
 namespace {
 
-// Operators of more than one character that the context phase tells apart
-// ("->", "==" is not "=", "+=" is not "+"), longest first.
-const char* const kOperators[] = {
-    ">>>=", "<<=", ">>=", ">>>", "...", "->", "==", "!=", "<=", ">=", "+=", "-=", "*=",
-    "/=",   "%=",  "&=",  "|=",  "^=",  "&&", "||", "--", "::", "..", "<<", ">>"};
-
+// The length of the operator at the cursor: the multi-character operators
+// the context phase tells apart ("->" from "-", "==" from "=", "+=" from
+// "+"), longest first; a run of '+' is one token, the nesting of a `+ Thing`.
 int operatorLength(const LexState& s) {
   const char* p = s.data + s.pos;
-  int left = s.size - s.pos;
-  if (*p == '+') {  // a run of '+' is one token: the nesting of a `+ Thing`
-    int n = 1;
-    while (n < left && p[n] == '+') ++n;
-    return (n == 1 && left > 1 && p[1] == '=') ? 2 : n;
+  const char c = p[0];
+  const char d = s.at(s.pos + 1);
+  const char e = s.at(s.pos + 2);
+  switch (c) {
+    case '+': {
+      if (d == '=') return 2;
+      int n = 1;
+      while (s.at(s.pos + n) == '+') ++n;
+      return n;
+    }
+    case '-':
+      return (d == '>' || d == '-' || d == '=') ? 2 : 1;
+    case '>':
+      if (d == '>') {
+        if (e == '>') return s.at(s.pos + 3) == '=' ? 4 : 3;
+        return e == '=' ? 3 : 2;
+      }
+      return d == '=' ? 2 : 1;
+    case '<':
+      if (d == '<') return e == '=' ? 3 : 2;
+      return d == '=' ? 2 : 1;
+    case '.':
+      if (d == '.') return e == '.' ? 3 : 2;
+      return 1;
+    case '&':
+    case '|':
+      return (d == c || d == '=') ? 2 : 1;
+    case ':':
+      return d == ':' ? 2 : 1;
+    case '=':
+    case '!':
+    case '*':
+    case '/':
+    case '%':
+    case '^':
+      return d == '=' ? 2 : 1;
+    default:
+      return 1;
   }
-  for (const char* op : kOperators) {
-    int n = static_cast<int>(std::strlen(op));
-    if (n <= left && std::memcmp(p, op, n) == 0) return n;
-  }
-  return 1;
 }
 
 class CodeScanner {
@@ -77,6 +100,7 @@ QVector<CodeToken> CodeScanner::scan() {
         int begin = s_.pos;
         s_.pos += operatorLength(s_);
         add(CodeToken::Punct, begin);
+        tokens_.last().op = operatorCode(s_.data + begin, s_.pos - begin);
       }
     }
   }

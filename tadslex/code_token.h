@@ -8,6 +8,19 @@
 
 struct TadsLiteral;
 
+/// Up to four bytes of an operator packed into one number, so that telling
+/// operators apart is one comparison.
+constexpr unsigned operatorCode(const char* text, int length) {
+  unsigned code = 0;
+  for (int k = 0; k < length && k < 4; ++k) code |= static_cast<unsigned char>(text[k]) << (8 * k);
+  return code;
+}
+
+template <int N>
+constexpr unsigned operatorCode(const char (&text)[N]) {
+  return operatorCode(text, N - 1);
+}
+
 struct CodeToken {
   enum Kind : unsigned char {
     Identifier,
@@ -21,6 +34,7 @@ struct CodeToken {
   int end = 0;
   int literal = -1;
   int literalEnd = -1;
+  unsigned op = 0;  ///< the operatorCode of a Punct token
 };
 
 struct LexState;

@@ -18,18 +18,15 @@ void ContextReader::readAll() {
   }
 }
 
-bool ContextReader::isPunct(int k, const char* text) const {
-  if (atEnd(k) || token(k).kind != CodeToken::Punct) return false;
-  const CodeToken& t = token(k);
-  int n = static_cast<int>(std::strlen(text));
-  return t.end - t.begin == n && std::memcmp(source_.constData() + t.begin, text, n) == 0;
-}
-
-bool ContextReader::isWord(int k, const char* word) const {
+bool ContextReader::isWordIn(int k, std::initializer_list<const char*> words) const {
   if (!isIdentifier(k)) return false;
   const CodeToken& t = token(k);
-  int n = static_cast<int>(std::strlen(word));
-  return t.end - t.begin == n && std::memcmp(source_.constData() + t.begin, word, n) == 0;
+  const size_t n = static_cast<size_t>(t.end - t.begin);
+  for (const char* word : words) {
+    if (std::strlen(word) == n && std::memcmp(source_.constData() + t.begin, word, n) == 0)
+      return true;
+  }
+  return false;
 }
 
 bool ContextReader::isOpen(int k) const {
@@ -133,8 +130,8 @@ void ContextReader::readStatement() {
     readGrammar(name);
     return;
   }
-  for (const char* word : {"export", "property", "dictionary", "enum", "extern", "intrinsic"}) {
-    if (isWord(0, word)) return skipDeclaration();
+  if (isWordIn(0, {"export", "property", "dictionary", "enum", "extern", "intrinsic"})) {
+    return skipDeclaration();
   }
   if (isWord(1, "template")) return skipDeclaration();
 

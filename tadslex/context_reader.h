@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QVector>
+#include <cstring>
+#include <initializer_list>
 
 #include "tadslex/code_token.h"
 #include "tadslex/tads_lexer.h"
@@ -32,8 +34,16 @@ class ContextReader {
   // tokens
   bool atEnd(int k = 0) const { return i_ + k >= tokens_.size(); }
   const CodeToken& token(int k = 0) const { return tokens_[i_ + k]; }
-  bool isPunct(int k, const char* text) const;
-  bool isWord(int k, const char* word) const;
+  template <int N>
+  bool isPunct(int k, const char (&text)[N]) const {
+    return !atEnd(k) && token(k).kind == CodeToken::Punct && token(k).op == operatorCode(text);
+  }
+  template <int N>
+  bool isWord(int k, const char (&word)[N]) const {
+    return isIdentifier(k) && token(k).end - token(k).begin == N - 1 &&
+           std::memcmp(source_.constData() + token(k).begin, word, N - 1) == 0;
+  }
+  bool isWordIn(int k, std::initializer_list<const char*> words) const;
   bool isIdentifier(int k) const { return !atEnd(k) && token(k).kind == CodeToken::Identifier; }
   bool isLiteral(int k) const { return !atEnd(k) && token(k).kind == CodeToken::Literal; }
   bool isOpen(int k) const;
