@@ -8,7 +8,27 @@ ContextReader::ContextReader(const QByteArray& source, TadsDialect dialect,
       dialect_(dialect),
       tokens_(tokens),
       literals_(literals),
-      dropped_(literals.size(), false) {}
+      dropped_(literals.size(), false),
+      closeOf_(tokens.size(), -1) {
+  pairBrackets();
+}
+
+// One pass pairs every opening bracket with its closer (of any kind, as the
+// compiler counts them in an embedded expression), so that skipping a
+// parenthesised part is one step however broken the code.
+void ContextReader::pairBrackets() {
+  QVector<int> open;
+  for (int k = 0; k < tokens_.size(); ++k) {
+    if (tokens_[k].kind != CodeToken::Punct) continue;
+    const unsigned op = tokens_[k].op;
+    if (op == operatorCode("(") || op == operatorCode("[") || op == operatorCode("{")) {
+      open.append(k);
+    } else if ((op == operatorCode(")") || op == operatorCode("]") || op == operatorCode("}")) &&
+               !open.isEmpty()) {
+      closeOf_[open.takeLast()] = k;
+    }
+  }
+}
 
 void ContextReader::readAll() {
   while (!atEnd()) {
@@ -38,12 +58,7 @@ bool ContextReader::isClose(int k) const {
 }
 
 int ContextReader::matchingClose(int open) const {
-  int depth = 0;
-  for (int k = open; k < tokens_.size(); ++k) {
-    if (isOpen(k - i_)) ++depth;
-    if (isClose(k - i_) && --depth == 0) return k;
-  }
-  return tokens_.size() - 1;
+  return closeOf_[open] >= 0 ? closeOf_[open] : tokens_.size() - 1;
 }
 
 QString ContextReader::text(int first, int last) const {

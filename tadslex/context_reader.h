@@ -48,6 +48,7 @@ class ContextReader {
   bool isLiteral(int k) const { return !atEnd(k) && token(k).kind == CodeToken::Literal; }
   bool isOpen(int k) const;
   bool isClose(int k) const;
+  void pairBrackets();
   int matchingClose(int open) const;        // index of the closer, or the last token
   QString text(int first, int last) const;  // source of tokens [first, last]
   QString callName(int name) const;         // `Name(firstArg)` or `Name`
@@ -81,6 +82,7 @@ class ContextReader {
   const QVector<CodeToken>& tokens_;
   QVector<TadsLiteral>& literals_;
   QVector<bool> dropped_;
+  QVector<int> closeOf_;     // per opening bracket, its closer's index, or -1
   QVector<QString> levels_;  // per `+` nesting level, the nearest named object
   int i_ = 0;
 };
