@@ -124,7 +124,7 @@ void CodeScanner::scanLiteral() {
 void CodeScanner::scanWord() {
   int begin = s_.pos;
   char c = s_.data[s_.pos];
-  if (c == 'R' && s_.tads3() && (s_.at(s_.pos + 1) == '"' || s_.at(s_.pos + 1) == '\'')) {
+  if (startsRegexLiteral(s_, s_.pos)) {
     scanLiteral();
     return;
   }

@@ -43,6 +43,13 @@ inline bool isIdentChar(char c) {
          static_cast<unsigned char>(c) >= 0x80;
 }
 
+/// True at the `R` of a TADS 3 regular-expression literal: a word of its own
+/// straight before a quote.
+inline bool startsRegexLiteral(const LexState& s, int i) {
+  return s.tads3() && s.data[i] == 'R' && (s.at(i + 1) == '"' || s.at(i + 1) == '\'') &&
+         (i == 0 || !isIdentChar(s.data[i - 1]));
+}
+
 /// True when a backslash at `i` joins its line to the next: the TADS 3 line
 /// reader removes a backslash standing straight before a line break, in code,
 /// comments and literals alike.

@@ -16,10 +16,4 @@ struct LexState;
 /// resumes (at that ';' or '}', or at the end) and returns false.
 bool readLiteral(LexState& s, int depth);
 
-/// After the "<<" of an embedded part: reads its code, with comments and
-/// literals of its own (of `literalDepth`), to past the ">>" that closes it
-/// (one outside every parenthesis, bracket and brace in TADS 3). False when
-/// the source ends first or an inner literal is rejected.
-bool readEmbeddedExpression(LexState& s, int literalDepth);
-
 #endif

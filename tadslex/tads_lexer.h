@@ -53,7 +53,13 @@ struct TadsLiteral {
   NewlineSpacing spacing = NewlineSpacing::Collapse;  ///< in force at `begin`
   /// The body as the compiler reads it: each line break folded by `spacing`,
   /// escapes and embedded parts kept exactly as written. Bytes of the source's
-  /// encoding; the caller decodes them.
+  /// encoding; the caller decodes them. Collapse: a break and the next line's
+  /// leading blanks become one space, none after a line ending in `\n` (whose
+  /// next line keeps its blanks); Delete: they go, with the same `\n`
+  /// exception; Preserve: the break stays as one '\n' byte (for "\r\n" too)
+  /// with the blanks. TADS 2 folds a break, any blank lines after it and the
+  /// leading blanks into one space. A TADS 3 backslash-newline splice goes.
+  /// Breaks inside embedded parts are code and stay as written.
   QByteArray text;
   QVector<EmbeddedPart> embedded;  ///< this literal's own `<<...>>` parts, in order
   /// 0 for a literal in code; 1 + the outer literal's depth for a literal
