@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <iterator>
 
 #include "lex_test_support.h"
 #include "process_run.h"

@@ -5,6 +5,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <cstdio>
 
 #include "lex_test_support.h"
 #include "tadslex/tads_lexer.h"
