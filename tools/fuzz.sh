@@ -11,9 +11,9 @@ build=build-fuzz
 CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISVANE_FUZZ=ON \
   -DBRISVANE_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target fuzz_scanner_template fuzz_chunks \
-  fuzz_html_reader fuzz_csv_reader
+  fuzz_html_reader fuzz_csv_reader fuzz_tads_lexer
 limits=(-timeout=10 -rss_limit_mb=2048)
-for target in scanner_template chunks html_reader csv_reader; do
+for target in scanner_template chunks html_reader csv_reader tads_lexer; do
   echo "== $target"
   if [ "${1:-}" = "--seeds" ]; then
     "$build/fuzz/fuzz_$target" "${limits[@]}" -runs=0 "fuzz/corpus/$target"

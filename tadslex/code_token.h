@@ -1,0 +1,47 @@
+#ifndef BRISVANE_TADSLEX_CODE_TOKEN_H
+#define BRISVANE_TADSLEX_CODE_TOKEN_H
+
+// Internal to tadslex: the tokens of code outside literals, which the context
+// phase reads to name each literal's definition and property.
+
+#include <QVector>
+
+struct TadsLiteral;
+
+/// Up to four bytes of an operator packed into one number, so that telling
+/// operators apart is one comparison.
+constexpr unsigned operatorCode(const char* text, int length) {
+  unsigned code = 0;
+  for (int k = 0; k < length && k < 4; ++k) code |= static_cast<unsigned char>(text[k]) << (8 * k);
+  return code;
+}
+
+template <int N>
+constexpr unsigned operatorCode(const char (&text)[N]) {
+  return operatorCode(text, N - 1);
+}
+
+struct CodeToken {
+  enum Kind : unsigned char {
+    Identifier,
+    Number,
+    Literal,  ///< literals [literal, literalEnd): the outer one, then those nested in it
+    Regex,    ///< an R literal: an operand that gives no literal
+    Punct,    ///< an operator or punctuation mark, longest match first
+  };
+  Kind kind = Punct;
+  int begin = 0;  ///< byte offsets into the source
+  int end = 0;
+  int literal = -1;
+  int literalEnd = -1;
+  unsigned op = 0;  ///< the operatorCode of a Punct token
+};
+
+struct LexState;
+
+/// Phase one: reads the whole source from the cursor, skipping comments and
+/// preprocessor lines, appending every literal to `s.out->literals` and
+/// returning the tokens of the code around them.
+QVector<CodeToken> scanCode(LexState& s);
+
+#endif

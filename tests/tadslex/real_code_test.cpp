@@ -1,0 +1,127 @@
+// The lexer over the sources shipped with the TADS compilers: the adv3 and
+// system libraries (TADS 3) and adv.t/std.t (TADS 2). Skipped when the TADS
+// build is absent.
+#include <gtest/gtest.h>
+
+#include <QDirIterator>
+#include <QFile>
+#include <cstdio>
+
+#include "lex_test_support.h"
+#include "tadslex/tads_lexer.h"
+
+namespace {
+
+QStringList filesUnder(const QString& folder, const QStringList& patterns) {
+  QStringList files;
+  QDirIterator it(folder, patterns, QDir::Files,
+                  QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
+  while (it.hasNext()) files << it.next();
+  files.sort();
+  return files;
+}
+
+QByteArray readFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct Totals {
+  int files = 0;
+  int literals = 0;
+  qint64 text = 0;
+  qint64 multiLineText = 0;
+};
+
+// Lexes every file: no problems, every span between its quotes (lexChecked).
+Totals lexAll(const QStringList& files, TadsDialect dialect) {
+  Totals totals;
+  for (const QString& path : files) {
+    const QByteArray source = readFile(path);
+    LexResult r = lexChecked(source, dialect, path);
+    EXPECT_EQ(problemsOf(r), QString()) << path.toStdString();
+    for (const TadsLiteral& lit : r.literals) {
+      totals.text += lit.text.size();
+      if (lit.lastLine > lit.line) totals.multiLineText += lit.text.size();
+    }
+    totals.literals += r.literals.size();
+    ++totals.files;
+  }
+  return totals;
+}
+
+}  // namespace
+
+TEST(RealCode, LexesTheTads3LibrariesWithoutProblems) {
+  const QString home = tadsHome();
+  if (home.isEmpty()) GTEST_SKIP() << "no TADS build in ~/.cache/tads (tads/build.sh makes one)";
+  const QStringList files = filesUnder(home + QStringLiteral("/lib"), {QStringLiteral("*.t")});
+  ASSERT_FALSE(files.isEmpty());
+  Totals totals = lexAll(files, TadsDialect::Tads3);
+  EXPECT_GT(totals.literals, 1000);
+  // TADS-STRINGS.md: on real library code a third to two thirds of the
+  // literal text sits in literals that span lines; a line-by-line reading
+  // would miss it.
+  const double share = double(totals.multiLineText) / double(totals.text);
+  EXPECT_GT(share, 1.0 / 3) << share;
+  EXPECT_LT(share, 2.0 / 3) << share;
+  std::printf("%d files, %d literals, %.0f%% of their text in multi-line literals\n", totals.files,
+              totals.literals, share * 100);
+}
+
+TEST(RealCode, LexesTheTads3HeadersWithoutProblems) {
+  const QString home = tadsHome();
+  if (home.isEmpty()) GTEST_SKIP() << "no TADS build in ~/.cache/tads";
+  lexAll(filesUnder(home + QStringLiteral("/include"), {QStringLiteral("*.h")}),
+         TadsDialect::Tads3);
+}
+
+TEST(RealCode, LexesTheTads2LibraryWithoutProblems) {
+  const QString home = tadsHome();
+  const QString folder = home + QStringLiteral("/src/frobtads/tads2");
+  if (home.isEmpty() || !QFile::exists(folder + QStringLiteral("/adv.t")))
+    GTEST_SKIP() << "no TADS 2 library in ~/.cache/tads/src/frobtads/tads2";
+  Totals totals = lexAll({folder + QStringLiteral("/adv.t"), folder + QStringLiteral("/std.t")},
+                         TadsDialect::Tads2);
+  EXPECT_GT(totals.literals, 500);
+}
+
+// The adv3 library's English module, where the context forms meet.
+TEST(RealCode, NamesContextsInTheEnglishLibrary) {
+  const QString home = tadsHome();
+  const QString path = home + QStringLiteral("/lib/adv3/en_us/en_us.t");
+  if (home.isEmpty() || !QFile::exists(path)) GTEST_SKIP() << "no adv3 library";
+  LexResult r = lexTads(readFile(path));
+  auto find = [&r](const QByteArray& text, const QString& definition) -> const TadsLiteral* {
+    for (const TadsLiteral& lit : r.literals) {
+      if (lit.text == text && lit.definition == definition) return &lit;
+    }
+    return nullptr;
+  };
+  const TadsLiteral* take = find("take/taking (what)", QStringLiteral("VerbRule(Take)"));
+  ASSERT_NE(take, nullptr);
+  EXPECT_EQ(take->property, QStringLiteral("verbPhrase"));
+  const TadsLiteral* pick = find("pick", QStringLiteral("VerbRule(Take)"));
+  ASSERT_NE(pick, nullptr);
+  EXPECT_EQ(pick->role, LiteralRole::Vocabulary);
+  const TadsLiteral* north = find("north", QStringLiteral("DefineLangDir(north)"));
+  ASSERT_NE(north, nullptr);
+}
+
+// instruct.t declares `InstructionsMenu template 'title' ->chapterProp;` and
+// then uses it: the declaration's 'title' names a property, no literal.
+TEST(RealCode, TemplateDeclarationsInTheLibraryGiveNoLiterals) {
+  const QString home = tadsHome();
+  const QString path = home + QStringLiteral("/lib/adv3/en_us/instruct.t");
+  if (home.isEmpty() || !QFile::exists(path)) GTEST_SKIP() << "no adv3 library";
+  const QByteArray source = readFile(path);
+  const int declaration = source.indexOf("InstructionsMenu template 'title'");
+  ASSERT_GE(declaration, 0);
+  LexResult r = lexTads(source);
+  int menus = 0;
+  for (const TadsLiteral& lit : r.literals) {
+    EXPECT_FALSE(lit.begin > declaration && lit.begin < source.indexOf(';', declaration));
+    if (lit.templateSlot == 0 && lit.definition == QStringLiteral("topInstructionsMenu")) ++menus;
+  }
+  EXPECT_GT(menus, 0) << "the menu title is slot 0";
+}
