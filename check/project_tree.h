@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "check/source_charset.h"
 #include "scan/document_model.h"
 
 /// One source file as both walks of the main tool see it.
@@ -13,6 +14,7 @@ struct SourceFile {
   QString baseName;          ///< the key by which new mode finds its section
   QStringList lines;         ///< the text split at line feeds, as new mode patches it
   QList<ChunkEntry> chunks;  ///< what get mode would write for it today
+  SourceCharset charset;     ///< what its bytes say of their character set
 };
 
 /// One directory of the project, in walk order: its files, then its folders.
