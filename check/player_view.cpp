@@ -92,22 +92,26 @@ Findings checkPlayerView(const SourceFolder& root, const DocumentModel& meant,
       const auto source = escaped.constFind(rowKey(file->baseName, row.lineIndex, row.literalIndex));
       if (source == escaped.constEnd()) continue;
       const RestoredEscapes restored = restoreEscapes(row.text, *source);
-      QStringList asWritten;
+      QStringList entities;
+      QStringList escapes;
       QString seenByPlayer = row.text;
       for (const EscapedQuote& quote : kQuotes) {
         const QLatin1String entity(quote.entity);
         if (!restored.entities.contains(entity)) continue;
         if (printsAsWritten(entity, interpreter)) {
-          asWritten << QStringLiteral("%1 for the source's %2").arg(entity, QLatin1String(quote.escape));
+          entities << entity;
+          escapes << QLatin1String(quote.escape);
         } else {
           seenByPlayer.replace(entity, quote.character);
         }
       }
-      if (asWritten.isEmpty()) continue;
+      if (entities.isEmpty()) continue;
       findings << Finding{file->path, row.lineIndex, row.literalIndex,
-                          QStringLiteral("the player would read \"%1\": %2 prints %3 as written")
+                          QStringLiteral("the player would read \"%1\": %2 prints %3 as written, "
+                                         "where the source has %4")
                               .arg(shown(seenByPlayer), versionName(interpreter.version),
-                                   asWritten.join(QStringLiteral(" and ")))};
+                                   entities.join(QStringLiteral(" and ")),
+                                   escapes.join(QStringLiteral(" and ")))};
     }
   }
   return findings;

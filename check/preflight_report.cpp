@@ -94,10 +94,18 @@ QString renderReport(const PreflightReport& report) {
   }
   const int repaired = report.joined.size() + report.player.size();
   if (repaired > 0) {
+    QStringList holds;
+    if (!report.player.isEmpty()) {
+      holds << QStringLiteral("the source's escapes in place of the entities the game would "
+                              "print");
+    }
+    if (!report.joined.isEmpty()) {
+      holds << QStringLiteral("the source text of the rows a spreadsheet joined");
+    }
     text += share(repaired, all.size(), "is", "are") +
-            QStringLiteral(" repaired by --write-clean=FILE too: the clean document holds the "
-                           "source's escapes where the game would print an entity, and the "
-                           "source text of rows a spreadsheet joined.\n");
+            QStringLiteral(" repaired by --write-clean=FILE%1: the clean document holds %2.\n")
+                .arg(report.reading.isEmpty() ? QString() : QStringLiteral(" too"),
+                     holds.join(QStringLiteral(" and ")));
   }
   return text;
 }
