@@ -32,12 +32,13 @@ Findings checkCharsets(const SourceFolder& root) {
   Findings findings;
   for (const SourceFile* file : filesInWalkOrder(root)) {
     const SourceCharset& charset = file->charset;
-    if (!charset.beyondAscii || charset.name.isEmpty() || namesCodePage1251(charset.name)) {
+    // The names of code page 1251 in any spelling come folded to "cp1251".
+    if (!file->beyondAscii || charset.name.isEmpty() || charset.name == QLatin1String("cp1251")) {
       continue;
     }
     const QString shows = shown(sample(*file));
     QString message;
-    if (charset.byteOrderMark) {
+    if (charset.hasBom) {
       message = QStringLiteral("the file starts with a byte-order mark for %1: the document "
                                "shows its text right (\"%2\"), but new mode would write the "
                                "whole copy in code page 1251")

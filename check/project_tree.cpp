@@ -25,7 +25,13 @@ void walkFolder(QDir directory, SourceFolder& folder, const QStringList& ignoreL
     file.lines = text.split(QLatin1Char('\n'));
     file.chunks = detectChunks(text);
     QFile raw(info.absoluteFilePath());
-    if (raw.open(QIODevice::ReadOnly)) file.charset = sourceCharset(raw.readAll());
+    if (raw.open(QIODevice::ReadOnly)) {
+      const QByteArray bytes = raw.readAll();
+      file.charset = detectSourceCharset(bytes);
+      for (int i = file.charset.bomLength; i < bytes.size() && !file.beyondAscii; ++i) {
+        file.beyondAscii = static_cast<unsigned char>(bytes[i]) > 127;
+      }
+    }
     folder.files.append(file);
   }
   const QStringList names = listSubdirectories(directory);

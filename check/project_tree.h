@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "check/source_charset.h"
 #include "scan/document_model.h"
+#include "tadslex/source_charset.h"
 
 /// One source file as both walks of the main tool see it.
 struct SourceFile {
@@ -14,7 +14,8 @@ struct SourceFile {
   QString baseName;          ///< the key by which new mode finds its section
   QStringList lines;         ///< the text split at line feeds, as new mode patches it
   QList<ChunkEntry> chunks;  ///< what get mode would write for it today
-  SourceCharset charset;     ///< what its bytes say of their character set
+  SourceCharset charset;     ///< the character set its bytes name for themselves
+  bool beyondAscii = false;  ///< it holds bytes above 127 besides a byte-order mark
 };
 
 /// One directory of the project, in walk order: its files, then its folders.
