@@ -10,6 +10,7 @@
 #include "check/joined_rows.h"
 #include "check/model_lookup.h"
 #include "check/reading_checks.h"
+#include "check/spanning_literals.h"
 #include "check/strict_forecast.h"
 #include "check/text_reconciler.h"
 #include "docread/tolerant_csv_reader.h"
@@ -143,7 +144,8 @@ int runCheck(const CheckConfig& config, QTextStream& out, QTextStream& err) {
   const Interpreter interpreter{version.version, switchesHtmlModeOn(root)};
   CheckResult result = checkDocument(bytes, config.format, root, interpreter);
   PreflightReport& report = result.report;
-  report.version = describeVersion(version);
+  report.version = describeVersion(version) +
+                   describeSpanning(countSpanningLiterals(config.rootDir, root, version.version));
 
   out << "Checked \"" << config.inDoc << "\" (" << formatName(config.format)
       << ") against the project \"" << config.rootDir << "\".\n"

@@ -12,7 +12,9 @@
 
 /// Everything the check found about one document.
 struct PreflightReport {
-  QString version;  ///< the line that says which TADS the project is read as
+  /// The lines about the project: which TADS it is read as, how many of
+  /// its literals span lines.
+  QString version;
   QList<FileProgress> progress;
   QStringList notes;  ///< warnings that are no problems yet, one line each
   Findings charsets;  ///< files whose character set new mode would not keep
