@@ -9,8 +9,9 @@ namespace {
 const char kDescription[] =
     "Checks a corrected document before Brisvane's new mode reads it: compares it with a\n"
     "fresh scan of the project, reports translation progress and every problem that would\n"
-    "make new mode lose or damage text, and can write the corrections as a clean document\n"
-    "in exactly the form get mode writes.\n"
+    "make new mode lose or damage text, down to what the player of the game would read,\n"
+    "and can write the corrections as a clean document in exactly the form get mode\n"
+    "writes, with the repairs that form allows.\n"
     "\n"
     "Exit code: 0 when nothing would be lost, 1 when something would (with --write-clean:\n"
     "judged on the clean document), 2 for a usage error or a file that cannot be read or\n"
