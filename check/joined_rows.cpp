@@ -10,7 +10,7 @@ namespace {
 
 // The end of a record get mode wrote, as it stands inside a joined text.
 const QRegExp kRecordEnd(QStringLiteral(
-    "\"\\s*;\\s*[01]\\s*;\\s*(\\d+)\\s*;\\s*(\\d+)\\s+(?=LINE;|CHUNK;|FILE;|END CHUNK)"));
+    "\"\\s*;\\s*[01]\\s*;\\s*(\\d+)\\s*;\\s*(\\d+)\\s*(?=LINE;|CHUNK;|FILE;|END CHUNK)"));
 
 }  // namespace
 

@@ -21,8 +21,9 @@ struct JoinedRow {
 };
 
 /// The rows whose text holds the shape of other records: a quote, a
-/// position such as `";0;738;0` and a line break (a space once read) before
-/// "LINE;", "CHUNK;", "FILE;" or "END CHUNK".
+/// position such as `";0;738;0` and a line break (a space once read, or
+/// nothing when the translator took it out) before "LINE;", "CHUNK;",
+/// "FILE;" or "END CHUNK".
 QList<JoinedRow> findJoinedRows(const DocumentModel& model);
 
 /// `model` with every joined row and every row it swallowed holding its
