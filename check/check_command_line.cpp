@@ -9,8 +9,9 @@ namespace {
 const char kDescription[] =
     "Checks a corrected document before Brisvane's new mode reads it: compares it with a\n"
     "fresh scan of the project, reports translation progress and every problem that would\n"
-    "make new mode lose or damage text, and can write the corrections as a clean document\n"
-    "in exactly the form get mode writes.\n"
+    "make new mode lose or damage text, down to what the player of the game would read,\n"
+    "and can write the corrections as a clean document in exactly the form get mode\n"
+    "writes, with the repairs that form allows.\n"
     "\n"
     "Exit code: 0 when nothing would be lost, 1 when something would (with --write-clean:\n"
     "judged on the clean document), 2 for a usage error or a file that cannot be read or\n"
@@ -33,6 +34,10 @@ struct Options {
       QStringLiteral("write-clean"),
       QStringLiteral("Write the corrections as a clean document of the same format."),
       QStringLiteral("out")};
+  QCommandLineOption tads{
+      QStringLiteral("tads"),
+      QStringLiteral("The TADS version of the game, when the check should not tell it."),
+      QStringLiteral("2|3")};
   QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")},
                           QStringLiteral("Show this help and exit.")};
   QCommandLineOption version{QStringList{QStringLiteral("V"), QStringLiteral("version")},
@@ -43,7 +48,7 @@ void describe(QCommandLineParser& parser, const Options& options) {
   parser.setApplicationDescription(QString::fromLatin1(kDescription));
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOptions({options.rootDir, options.format, options.inDoc, options.ignore,
-                     options.writeClean, options.help, options.version});
+                     options.writeClean, options.tads, options.help, options.version});
 }
 
 QString requiredValue(const QCommandLineParser& parser, const QCommandLineOption& option,
@@ -89,6 +94,17 @@ CheckRequest parseCheckCommandLine(const QStringList& arguments, CheckConfig& co
   if (parser.isSet(options.writeClean) && config.cleanFile.isEmpty()) {
     error = QStringLiteral("--write-clean needs a file name");
     return CheckRequest::UsageError;
+  }
+  if (parser.isSet(options.tads)) {
+    const QString tads = parser.value(options.tads);
+    if (tads == QLatin1String("2")) {
+      config.tads = TadsVersion::Tads2;
+    } else if (tads == QLatin1String("3")) {
+      config.tads = TadsVersion::Tads3;
+    } else {
+      error = QStringLiteral("--tads must be 2 or 3, not '%1'").arg(tads);
+      return CheckRequest::UsageError;
+    }
   }
   return CheckRequest::Run;
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "check/document_format.h"
+#include "check/tads_version.h"
 
 /// The settings of one check.
 struct CheckConfig {
@@ -13,6 +14,8 @@ struct CheckConfig {
   QString inDoc;
   QStringList ignoreList;  ///< "--ignore=" split as the main tool splits it
   QString cleanFile;       ///< "--write-clean=", empty when not given
+  /// "--tads=2|3"; unset when the check is to tell the version itself.
+  TadsVersion tads = TadsVersion::Unknown;
 };
 
 /// What the command line asks for.

@@ -57,9 +57,29 @@ QString renderFindings(const Findings& findings) {
   return text;
 }
 
+Findings allProblems(const PreflightReport& report) {
+  return report.charsets + report.content + report.joined + report.player + report.reading;
+}
+
+namespace {
+
+// "It", "All of them", "1 of them" or "N of them", and the verb's ending.
+QString share(int part, int all, const char* singular, const char* plural) {
+  if (part == all) {
+    return all == 1 ? QStringLiteral("It %1").arg(singular)
+                    : QStringLiteral("All of them %1").arg(plural);
+  }
+  return QStringLiteral("%1 of them %2").arg(part).arg(part == 1 ? singular : plural);
+}
+
+}  // namespace
+
 QString renderReport(const PreflightReport& report) {
-  QString text = renderProgress(report.progress) + QLatin1Char('\n');
-  const Findings all = report.content + report.reading;
+  QString text = report.version + QLatin1Char('\n') + renderProgress(report.progress) +
+                 QLatin1Char('\n');
+  for (const QString& note : report.notes) text += note + QLatin1Char('\n');
+  if (!report.notes.isEmpty()) text += QLatin1Char('\n');
+  const Findings all = allProblems(report);
   if (all.isEmpty()) {
     return text + QStringLiteral("No problems: new mode would read every row and lose nothing.\n");
   }
@@ -68,13 +88,24 @@ QString renderReport(const PreflightReport& report) {
               .arg(all.size())
               .arg(all.size() == 1 ? QString() : QStringLiteral("s"));
   if (!report.reading.isEmpty()) {
-    const int reading = report.reading.size();
-    QString share = QStringLiteral("%1 of them come").arg(reading);
-    if (reading == all.size()) share = all.size() == 1 ? "It comes" : "All of them come";
-    if (reading == 1 && all.size() > 1) share = QStringLiteral("1 of them comes");
-    text += share + QStringLiteral(
-                        " from how new mode reads this document: --write-clean=FILE "
-                        "writes a document that it reads as this check does.\n");
+    text += share(report.reading.size(), all.size(), "comes", "come") +
+            QStringLiteral(" from how new mode reads this document: --write-clean=FILE "
+                           "writes a document that it reads as this check does.\n");
+  }
+  const int repaired = report.joined.size() + report.player.size();
+  if (repaired > 0) {
+    QStringList holds;
+    if (!report.player.isEmpty()) {
+      holds << QStringLiteral("the source's escapes in place of the entities the game would "
+                              "print");
+    }
+    if (!report.joined.isEmpty()) {
+      holds << QStringLiteral("the source text of the rows a spreadsheet joined");
+    }
+    text += share(repaired, all.size(), "is", "are") +
+            QStringLiteral(" repaired by --write-clean=FILE%1: the clean document holds %2.\n")
+                .arg(report.reading.isEmpty() ? QString() : QStringLiteral(" too"),
+                     holds.join(QStringLiteral(" and ")));
   }
   return text;
 }

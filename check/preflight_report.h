@@ -12,9 +12,16 @@
 
 /// Everything the check found about one document.
 struct PreflightReport {
+  /// The lines about the project: which TADS it is read as, how many of
+  /// its literals span lines.
+  QString version;
   QList<FileProgress> progress;
-  Findings content;  ///< losses built into what the document says
-  Findings reading;  ///< losses from how new mode reads it
+  QStringList notes;  ///< warnings that are no problems yet, one line each
+  Findings charsets;  ///< files whose character set new mode would not keep
+  Findings content;   ///< losses built into what the document says
+  Findings joined;    ///< rows a spreadsheet joined with others
+  Findings player;    ///< entities the game would print as written
+  Findings reading;   ///< losses from how new mode reads it
 };
 
 /// Compares the rows the document means (`meant`) with the project and with
@@ -27,7 +34,11 @@ PreflightReport buildReport(const SourceFolder& root, const DocumentModel& meant
 /// positions as line/literal.
 QString renderFindings(const Findings& findings);
 
-/// The whole report: the progress table, the problems and a closing line.
+/// Every problem of the report, in the order it lists them.
+Findings allProblems(const PreflightReport& report);
+
+/// The whole report: the version line, the progress table, the notes, the
+/// problems and the closing lines.
 QString renderReport(const PreflightReport& report);
 
 #endif

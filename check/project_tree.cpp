@@ -1,6 +1,7 @@
 #include "check/project_tree.h"
 
 #include <QDir>
+#include <QFile>
 
 #include "check/console_silencer.h"
 #include "scan/chunk_detector.h"
@@ -23,6 +24,14 @@ void walkFolder(QDir directory, SourceFolder& folder, const QStringList& ignoreL
     file.path = childPath(folder.path, info.fileName());
     file.lines = text.split(QLatin1Char('\n'));
     file.chunks = detectChunks(text);
+    QFile raw(info.absoluteFilePath());
+    if (raw.open(QIODevice::ReadOnly)) {
+      const QByteArray bytes = raw.readAll();
+      file.charset = detectSourceCharset(bytes);
+      for (int i = file.charset.bomLength; i < bytes.size() && !file.beyondAscii; ++i) {
+        file.beyondAscii = static_cast<unsigned char>(bytes[i]) > 127;
+      }
+    }
     folder.files.append(file);
   }
   const QStringList names = listSubdirectories(directory);

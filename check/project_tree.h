@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "scan/document_model.h"
+#include "tadslex/source_charset.h"
 
 /// One source file as both walks of the main tool see it.
 struct SourceFile {
@@ -13,6 +14,8 @@ struct SourceFile {
   QString baseName;          ///< the key by which new mode finds its section
   QStringList lines;         ///< the text split at line feeds, as new mode patches it
   QList<ChunkEntry> chunks;  ///< what get mode would write for it today
+  SourceCharset charset;     ///< the character set its bytes name for themselves
+  bool beyondAscii = false;  ///< it holds bytes above 127 besides a byte-order mark
 };
 
 /// One directory of the project, in walk order: its files, then its folders.

@@ -8,6 +8,7 @@
 #include "docread/tolerant_reading.h"
 #include "check/walk_forecast.h"
 #include "patch/patch_walk.h"
+#include "scan/literal_scanner.h"
 
 namespace {
 
@@ -38,15 +39,43 @@ QString dropReason(const StrictForecast& forecast, const QStringList& quirks) {
   return QStringLiteral("dropped by new mode");
 }
 
+// What a patched line holds at literal `index`, quotes included, in the
+// source's spelling; empty when the line no longer has such a literal.
+QString literalOf(const QString& line, quint32 index) {
+  const ScannedLine scanned = scanLine(line);
+  if (scanned.unterminated || index >= static_cast<quint32>(scanned.literals.size())) {
+    return QString();
+  }
+  const LiteralSpan span = scanned.literals[static_cast<int>(index)];
+  QString literal = scanned.masked.mid(span.begin - 1, span.end - span.begin + 2);
+  literal.replace(QLatin1String("<DQUOTE>"), QLatin1String("\\\""));
+  literal.replace(QLatin1String("<SQUOTE>"), QLatin1String("\\'"));
+  return literal;
+}
+
 // Patches `file` with the section as meant and as read and explains every
 // line that comes out differently.
 void compareFile(const SourceFile& file, const FileEntry& meant, const FileEntry& read,
                  const StrictForecast& forecast, Findings& findings) {
-  const auto report = [&](const Position& position, const QString& message) {
-    findings << Finding{file.path, position.first, position.second, message};
+  QStringList readLines;
+  // Says what the code holds where a row went missing, when that is not the
+  // source's literal: a placeholder or an emptied literal.
+  const auto report = [&](const Position& position, const QString& message,
+                          bool sayWhatCodeHolds = false) {
+    QString holds;
+    if (sayWhatCodeHolds) {
+      const int line = static_cast<int>(position.first);
+      holds = literalOf(readLines.value(line), position.second);
+      // Only a literal that no longer holds its source text is news.
+      if (holds == literalOf(file.lines.value(line), position.second)) holds.clear();
+    }
+    findings << Finding{file.path, position.first, position.second,
+                        holds.isEmpty() ? message
+                                        : message + QStringLiteral("; the code then holds %1")
+                                                        .arg(shown(holds))};
   };
   const QStringList meantLines = patched(file, meant);
-  const QStringList readLines = patched(file, read);
+  readLines = patched(file, read);
   QSet<quint32> differing;
   for (int i = 0; i < meantLines.size(); ++i) {
     if (meantLines[i] != readLines[i]) differing.insert(static_cast<quint32>(i));
@@ -61,13 +90,13 @@ void compareFile(const SourceFile& file, const FileEntry& meant, const FileEntry
         forecast.quirks.value(rowKey(meant.name, row.key().first, row.key().second));
     for (int i = 0; i < row.value().size(); ++i) {
       if (i >= readTexts.size()) {
-        report(row.key(), dropReason(forecast, quirks));
+        report(row.key(), dropReason(forecast, quirks), true);
       } else if (readTexts[i] != row.value()[i]) {
         QString message =
             QStringLiteral("new mode would write \"%1\" where the document means \"%2\"")
                 .arg(shown(readTexts[i]), shown(row.value()[i]));
         if (!quirks.isEmpty()) message += QStringLiteral(": ") + quirks.join("; ");
-        report(row.key(), message);
+        report(row.key(), message, readTexts[i].isEmpty());
       } else {
         continue;
       }

@@ -237,9 +237,9 @@ TolerantReading readTolerantCsv(const QByteArray& bytes) {
   TolerantReading reading;
   const QString text = decodeCsvDocument(bytes);
   const QChar separator = detectSeparator(text);
-  const QList<CsvRecord> records = isWrittenForm(text, separator)
-                                       ? parseWrittenForm(text)
-                                       : parseSpreadsheetForm(text, separator);
+  reading.getModeForm = isWrittenForm(text, separator);
+  const QList<CsvRecord> records = reading.getModeForm ? parseWrittenForm(text)
+                                                       : parseSpreadsheetForm(text, separator);
   CsvInterpreter interpreter(reading, separator);
   for (const CsvRecord& record : records) interpreter.take(record);
   return reading;

@@ -26,6 +26,9 @@ struct TolerantReading {
   /// True when the texts had their layout white space collapsed (HTML), so
   /// that the white space at their edges may need the source's back.
   bool whiteSpaceCollapsed = false;
+  /// True when a CSV document was read in the form get mode writes: texts
+  /// between the first and the last quote of their record, nothing escaped.
+  bool getModeForm = false;
 };
 
 /// The key of a row: its section's name and its position.

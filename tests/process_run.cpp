@@ -3,7 +3,8 @@
 #include <QProcess>
 
 ProcessRun runProcess(const QString& program, const QStringList& arguments,
-                      const QString& workingDirectory, int timeoutMs) {
+                      const QString& workingDirectory, int timeoutMs,
+                      const QByteArray& input) {
   ProcessRun run;
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -11,7 +12,12 @@ ProcessRun runProcess(const QString& program, const QStringList& arguments,
   process.setProcessEnvironment(environment);
   process.setWorkingDirectory(workingDirectory);
   process.start(program, arguments);
-  if (!process.waitForStarted() || !process.waitForFinished(timeoutMs)) {
+  const bool started = process.waitForStarted();
+  if (started) {
+    process.write(input);
+    process.closeWriteChannel();
+  }
+  if (!started || !process.waitForFinished(timeoutMs)) {
     process.kill();
     process.waitForFinished();
     return run;

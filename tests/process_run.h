@@ -15,8 +15,10 @@ struct ProcessRun {
 
 /// Runs `program` with `arguments` in `workingDirectory` under a UTF-8 locale
 /// (the tools decode arguments and file names with the locale's codec) and
-/// waits for it to end.
+/// waits for it to end; `input` is written to its standard input, which is
+/// then closed.
 ProcessRun runProcess(const QString& program, const QStringList& arguments,
-                      const QString& workingDirectory, int timeoutMs = 60000);
+                      const QString& workingDirectory, int timeoutMs = 60000,
+                      const QByteArray& input = QByteArray());
 
 #endif

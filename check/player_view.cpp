@@ -1,0 +1,131 @@
+#include "check/player_view.h"
+
+#include <QSet>
+
+#include "check/model_lookup.h"
+#include "docread/tolerant_reading.h"
+#include "scan/literal_scanner.h"
+
+namespace {
+
+struct EscapedQuote {
+  const char* marker;
+  const char* entity;
+  const char* escape;
+  QChar character;
+};
+
+// In the order get mode converts them.
+const EscapedQuote kQuotes[] = {{"<DQUOTE>", "&quot;", "\\\"", QLatin1Char('"')},
+                                {"<SQUOTE>", "&apos;", "\\'", QLatin1Char('\'')}};
+
+QString converted(QString marked, bool toEntities) {
+  for (const EscapedQuote& quote : kQuotes) {
+    marked.replace(QLatin1String(quote.marker),
+                   QLatin1String(toEntities ? quote.entity : quote.escape));
+  }
+  return marked;
+}
+
+}  // namespace
+
+bool printsAsWritten(const QString& entity, const Interpreter& interpreter) {
+  if (interpreter.version == TadsVersion::Tads2 && !interpreter.htmlMode) return true;
+  return entity == QLatin1String("&apos;");
+}
+
+bool switchesHtmlModeOn(const SourceFolder& root) {
+  for (const SourceFile* file : filesInWalkOrder(root)) {
+    for (const QString& line : file->lines) {
+      if (line.contains(QLatin1String("\\H+"))) return true;
+    }
+  }
+  return false;
+}
+
+QHash<QString, QString> indexEscapedLiterals(const QList<const SourceFile*>& files) {
+  QHash<QString, QString> index;
+  QSet<QString> seen;
+  for (const SourceFile* file : files) {
+    if (seen.contains(file->baseName)) continue;
+    seen.insert(file->baseName);
+    for (const ChunkEntry& chunk : file->chunks) {
+      for (const LineEntry& literal : chunk.lines) {
+        if (!literal.doubleQuoted) continue;
+        const ScannedLine scanned = scanLine(file->lines.value(static_cast<int>(literal.lineIndex)));
+        const LiteralSpan span = scanned.literals.value(static_cast<int>(literal.literalIndex));
+        const QString marked = scanned.masked.mid(span.begin, span.end - span.begin);
+        if (!marked.contains(QLatin1String("QUOTE>"))) continue;
+        index.insert(rowKey(file->baseName, literal.lineIndex, literal.literalIndex), marked);
+      }
+    }
+  }
+  return index;
+}
+
+RestoredEscapes restoreEscapes(const QString& text, const QString& markedSource) {
+  RestoredEscapes restored{text, {}};
+  const bool unchanged = text == converted(markedSource, true);
+  for (const EscapedQuote& quote : kQuotes) {
+    const QLatin1String entity(quote.entity);
+    if (!markedSource.contains(QLatin1String(quote.marker)) || !text.contains(entity)) continue;
+    if (!unchanged && markedSource.contains(entity)) continue;  // the author's own
+    restored.entities << entity;
+    if (!unchanged) restored.text.replace(entity, QLatin1String(quote.escape));
+  }
+  if (unchanged) restored.text = converted(markedSource, false);
+  return restored;
+}
+
+Findings checkPlayerView(const SourceFolder& root, const DocumentModel& meant,
+                         const Interpreter& interpreter) {
+  Findings findings;
+  const QList<const SourceFile*> files = filesInWalkOrder(root);
+  const QHash<QString, QString> escaped = indexEscapedLiterals(files);
+  QSet<QString> seen;
+  for (const SourceFile* file : files) {
+    if (seen.contains(file->baseName)) continue;
+    seen.insert(file->baseName);
+    const FileEntry* section = firstSection(meant, file->baseName);
+    if (!section) continue;
+    for (const LineEntry& row : rowsOf(*section)) {
+      const auto source = escaped.constFind(rowKey(file->baseName, row.lineIndex, row.literalIndex));
+      if (source == escaped.constEnd()) continue;
+      const RestoredEscapes restored = restoreEscapes(row.text, *source);
+      QStringList entities;
+      QStringList escapes;
+      QString seenByPlayer = row.text;
+      for (const EscapedQuote& quote : kQuotes) {
+        const QLatin1String entity(quote.entity);
+        if (!restored.entities.contains(entity)) continue;
+        if (printsAsWritten(entity, interpreter)) {
+          entities << entity;
+          escapes << QLatin1String(quote.escape);
+        } else {
+          seenByPlayer.replace(entity, quote.character);
+        }
+      }
+      if (entities.isEmpty()) continue;
+      findings << Finding{file->path, row.lineIndex, row.literalIndex,
+                          QStringLiteral("the player would read \"%1\": %2 prints %3 as written, "
+                                         "where the source has %4")
+                              .arg(shown(seenByPlayer), versionName(interpreter.version),
+                                   entities.join(QStringLiteral(" and ")),
+                                   escapes.join(QStringLiteral(" and ")))};
+    }
+  }
+  return findings;
+}
+
+DocumentModel withSourceEscapes(DocumentModel model, const QHash<QString, QString>& escaped) {
+  for (FileEntry& section : model) {
+    for (ChunkEntry& chunk : section.chunks) {
+      for (LineEntry& row : chunk.lines) {
+        const auto source =
+            escaped.constFind(rowKey(section.name, row.lineIndex, row.literalIndex));
+        if (source != escaped.constEnd()) row.text = restoreEscapes(row.text, *source).text;
+      }
+    }
+  }
+  return model;
+}

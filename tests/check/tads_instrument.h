@@ -1,0 +1,36 @@
+#ifndef BRISVANE_TESTS_CHECK_TADS_INSTRUMENT_H
+#define BRISVANE_TESTS_CHECK_TADS_INSTRUMENT_H
+
+#include <QByteArray>
+#include <QString>
+
+namespace checktest {
+
+/// The TADS compilers and interpreter built by ../shared/tads/build.sh, in
+/// $BRISVANE_TADS_DIR or ~/.cache/tads, used to see what a game prints.
+class TadsInstrument {
+ public:
+  TadsInstrument();
+
+  /// True when t3make, tadsc and frob are all there.
+  bool available() const;
+  /// Why tests that need it skip.
+  static const char* missing();
+
+  /// Compiles the TADS 3 game whose main source is `source` (a path without
+  /// ".t") into `gameFile`, with the system library and, when `adv3`, the
+  /// adv3 library. Empty on success, else the compiler's messages.
+  QString compileTads3(const QString& source, const QString& gameFile, bool adv3) const;
+  /// Compiles the TADS 2 game `source` (with ".t") into `gameFile`, the
+  /// library's adv.t and std.t on the include path.
+  QString compileTads2(const QString& source, const QString& gameFile) const;
+  /// What the game prints when played with `commands`, one command a line.
+  QByteArray play(const QString& gameFile, const QByteArray& commands) const;
+
+ private:
+  QString dir_;
+};
+
+}  // namespace checktest
+
+#endif

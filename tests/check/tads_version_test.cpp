@@ -1,0 +1,44 @@
+#include "check/tads_version.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+TEST(TadsVersion, TellsTheVersionFromPreprocessorLinesThenFileNamesElseAssumesTads3) {
+  const struct {
+    const char* firstLine;  ///< of the one source, "" for none
+    const char* otherFile;  ///< a file beside it, "" for none
+    TadsVersion option;
+    const char* line;
+  } cases[] = {
+      {"#include <adv3.h>", "", TadsVersion::Unknown, "Read as TADS 3: \"a.t\" includes <adv3.h>.\n"},
+      {"  #include \"adv3Lite.h\"", "", TadsVersion::Unknown,
+       "Read as TADS 3: \"a.t\" includes <adv3Lite.h>.\n"},
+      {"#charset \"utf-8\"", "", TadsVersion::Unknown, "Read as TADS 3: \"a.t\" has a #charset line.\n"},
+      {"#include <adv.t>", "", TadsVersion::Unknown, "Read as TADS 2: \"a.t\" includes <adv.t>.\n"},
+      {"#include <std.t>", "game.t3m", TadsVersion::Unknown,
+       "Read as TADS 3: \"lib/game.t3m\" is a TADS 3 project file.\n"},
+      {"", "adv.t", TadsVersion::Unknown, "Read as TADS 2: the project holds \"lib/adv.t\".\n"},
+      {"#include <adv.t>", "", TadsVersion::Tads3, "Read as TADS 3 (--tads).\n"},
+      {"", "", TadsVersion::Unknown,
+       "Read as TADS 3: nothing in the project names its version, so the check assumes TADS 3 "
+       "(--tads=2 for a TADS 2 game).\n"},
+  };
+  for (const auto& c : cases) {
+    QTemporaryDir root;
+    if (*c.otherFile) {
+      QDir(root.path()).mkdir("lib");
+      QFile file(root.filePath(QStringLiteral("lib/") + c.otherFile));
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    SourceFolder folder;
+    folder.files << SourceFile{"a.t", "a", {QString::fromLatin1(c.firstLine), "x = 1;"}, {}, {}};
+    EXPECT_EQ(c.line, describeVersion(detectTadsVersion(root.path(), folder, c.option)).toStdString());
+  }
+}
+
+}  // namespace
