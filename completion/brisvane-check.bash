@@ -22,6 +22,10 @@ _brisvane_check() {
             _filedir
             return
             ;;
+        --tads)
+            COMPREPLY=($(compgen -W '2 3' -- "$cur"))
+            return
+            ;;
         --ignore)
             return
             ;;
@@ -32,7 +36,7 @@ _brisvane_check() {
     $split && return
 
     COMPREPLY=($(compgen -W '--root-dir --format --in-doc --ignore --write-clean
-        --help --version' -- "$cur"))
+        --tads --help --version' -- "$cur"))
 } &&
     complete -F _brisvane_check brisvane-check
 
