@@ -17,12 +17,20 @@ QList<LineEntry> rowsOf(const FileEntry& section) {
   return rows;
 }
 
-QHash<QString, LineEntry> indexSourceLiterals(const QList<const SourceFile*>& files) {
-  QHash<QString, LineEntry> index;
+QList<const SourceFile*> firstOfEachName(const QList<const SourceFile*>& files) {
+  QList<const SourceFile*> first;
   QSet<QString> seen;
   for (const SourceFile* file : files) {
     if (seen.contains(file->baseName)) continue;
     seen.insert(file->baseName);
+    first << file;
+  }
+  return first;
+}
+
+QHash<QString, LineEntry> indexSourceLiterals(const QList<const SourceFile*>& files) {
+  QHash<QString, LineEntry> index;
+  for (const SourceFile* file : firstOfEachName(files)) {
     for (const ChunkEntry& chunk : file->chunks) {
       for (const LineEntry& literal : chunk.lines) {
         index.insert(rowKey(file->baseName, literal.lineIndex, literal.literalIndex), literal);

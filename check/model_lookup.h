@@ -15,6 +15,10 @@ const FileEntry* firstSection(const DocumentModel& model, const QString& name);
 /// Every row of a section, chunk after chunk, in document order.
 QList<LineEntry> rowsOf(const FileEntry& section);
 
+/// The files a section applies to in new mode: the first of each base name,
+/// in walk order.
+QList<const SourceFile*> firstOfEachName(const QList<const SourceFile*>& files);
+
 /// Every literal of the project as get mode would write it today, by row key
 /// (base name and position); the first file of a base name wins, as in new
 /// mode.

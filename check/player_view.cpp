@@ -1,7 +1,5 @@
 #include "check/player_view.h"
 
-#include <QSet>
-
 #include "check/model_lookup.h"
 #include "docread/tolerant_reading.h"
 #include "scan/literal_scanner.h"
@@ -45,14 +43,12 @@ bool switchesHtmlModeOn(const SourceFolder& root) {
 
 QHash<QString, QString> indexEscapedLiterals(const QList<const SourceFile*>& files) {
   QHash<QString, QString> index;
-  QSet<QString> seen;
-  for (const SourceFile* file : files) {
-    if (seen.contains(file->baseName)) continue;
-    seen.insert(file->baseName);
+  for (const SourceFile* file : firstOfEachName(files)) {
     for (const ChunkEntry& chunk : file->chunks) {
       for (const LineEntry& literal : chunk.lines) {
         if (!literal.doubleQuoted) continue;
-        const ScannedLine scanned = scanLine(file->lines.value(static_cast<int>(literal.lineIndex)));
+        const ScannedLine scanned =
+            scanLine(file->lines.value(static_cast<int>(literal.lineIndex)));
         const LiteralSpan span = scanned.literals.value(static_cast<int>(literal.literalIndex));
         const QString marked = scanned.masked.mid(span.begin, span.end - span.begin);
         if (!marked.contains(QLatin1String("QUOTE>"))) continue;
@@ -82,14 +78,12 @@ Findings checkPlayerView(const SourceFolder& root, const DocumentModel& meant,
   Findings findings;
   const QList<const SourceFile*> files = filesInWalkOrder(root);
   const QHash<QString, QString> escaped = indexEscapedLiterals(files);
-  QSet<QString> seen;
-  for (const SourceFile* file : files) {
-    if (seen.contains(file->baseName)) continue;
-    seen.insert(file->baseName);
+  for (const SourceFile* file : firstOfEachName(files)) {
     const FileEntry* section = firstSection(meant, file->baseName);
     if (!section) continue;
     for (const LineEntry& row : rowsOf(*section)) {
-      const auto source = escaped.constFind(rowKey(file->baseName, row.lineIndex, row.literalIndex));
+      const auto source =
+          escaped.constFind(rowKey(file->baseName, row.lineIndex, row.literalIndex));
       if (source == escaped.constEnd()) continue;
       const RestoredEscapes restored = restoreEscapes(row.text, *source);
       QStringList entities;
@@ -106,12 +100,12 @@ Findings checkPlayerView(const SourceFolder& root, const DocumentModel& meant,
         }
       }
       if (entities.isEmpty()) continue;
-      findings << Finding{file->path, row.lineIndex, row.literalIndex,
-                          QStringLiteral("the player would read \"%1\": %2 prints %3 as written, "
-                                         "where the source has %4")
-                              .arg(shown(seenByPlayer), versionName(interpreter.version),
-                                   entities.join(QStringLiteral(" and ")),
-                                   escapes.join(QStringLiteral(" and ")))};
+      findings << Finding{
+          file->path, row.lineIndex, row.literalIndex,
+          QStringLiteral("the player would read \"%1\": %2 prints %3 as written, "
+                         "where the source has %4")
+              .arg(shown(seenByPlayer), versionName(interpreter.version),
+                   entities.join(QStringLiteral(" and ")), escapes.join(QStringLiteral(" and ")))};
     }
   }
   return findings;

@@ -8,32 +8,24 @@
 
 namespace {
 
-QByteArray quotesOf(QuoteKind quote) {
-  switch (quote) {
-    case QuoteKind::Double:
-      return QByteArrayLiteral("\"");
-    case QuoteKind::Single:
-      return QByteArrayLiteral("'");
-    case QuoteKind::TripleDouble:
-      return QByteArrayLiteral("\"\"\"");
-    case QuoteKind::TripleSingle:
-      return QByteArrayLiteral("'''");
-  }
-  return QByteArrayLiteral("\"");
-}
+// The quotes of a kind, and the kind as a problem names it.
+struct QuoteForm {
+  QByteArray quotes;
+  QString name;
+};
 
-QString describe(QuoteKind quote) {
+QuoteForm formOf(QuoteKind quote) {
   switch (quote) {
-    case QuoteKind::Double:
-      return QStringLiteral("a double-quoted literal");
     case QuoteKind::Single:
-      return QStringLiteral("a single-quoted literal");
+      return {QByteArrayLiteral("'"), QStringLiteral("a single-quoted literal")};
     case QuoteKind::TripleDouble:
-      return QStringLiteral("a triple-double-quoted literal");
+      return {QByteArrayLiteral("\"\"\""), QStringLiteral("a triple-double-quoted literal")};
     case QuoteKind::TripleSingle:
-      return QStringLiteral("a triple-single-quoted literal");
+      return {QByteArrayLiteral("'''"), QStringLiteral("a triple-single-quoted literal")};
+    case QuoteKind::Double:
+      break;
   }
-  return QString();
+  return {QByteArrayLiteral("\""), QStringLiteral("a double-quoted literal")};
 }
 
 }  // namespace
@@ -46,7 +38,8 @@ LiteralCheck checkLiteralBody(const QByteArray& body, QuoteKind quote, TadsDiale
     check.problem = QStringLiteral("TADS 2 has no triple-quoted literals");
     return check;
   }
-  QByteArray quotes = quotesOf(quote);
+  const QuoteForm form = formOf(quote);
+  const QByteArray& quotes = form.quotes;
   QByteArray source = quotes + body + quotes;
   LexResult result;
   LexState state(source, dialect, &result);
@@ -59,7 +52,7 @@ LiteralCheck checkLiteralBody(const QByteArray& body, QuoteKind quote, TadsDiale
   const TadsLiteral& lit = result.literals.first();
   if (state.pos != source.size() || lit.bodyEnd != quotes.size() + body.size() ||
       lit.quote != quote) {
-    check.problem = QStringLiteral("the text closes %1 before its end").arg(describe(quote));
+    check.problem = QStringLiteral("the text closes %1 before its end").arg(form.name);
     return check;
   }
   check.ok = true;
