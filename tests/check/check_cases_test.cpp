@@ -17,7 +17,7 @@
 namespace {
 
 using checktest::fixture;
-using checktest::readFile;
+using testfiles::readFile;
 
 class CheckCase : public testing::TestWithParam<std::string> {};
 
@@ -35,23 +35,23 @@ TEST_P(CheckCase, MatchesItsRecording) {
     return bytes.replace(scratch.path().toUtf8(), "$OUT").toStdString();
   };
 
-  const auto check = checktest::runProgram(QStringLiteral(BRISVANE_CHECK_EXE), argumentsOf("args"),
-                                           fixture(QString()));
+  const ProcessRun check =
+      runProcess(QStringLiteral(BRISVANE_CHECK_EXE), argumentsOf("args"), fixture(QString()));
   ASSERT_TRUE(check.finished);
   EXPECT_EQ(expected("expected_exit").trimmed().toInt(), check.exitCode);
   EXPECT_EQ(expected("expected_stdout").toStdString(), withOut(check.standardOutput));
   EXPECT_EQ(expected("expected_stderr").toStdString(), withOut(check.standardError));
   if (folder.exists(QStringLiteral("new_args"))) {
-    const auto newMode = checktest::runProgram(QStringLiteral(BRISVANE_EXE),
-                                               argumentsOf("new_args"), fixture(QString()));
+    const ProcessRun newMode =
+        runProcess(QStringLiteral(BRISVANE_EXE), argumentsOf("new_args"), fixture(QString()));
     ASSERT_TRUE(newMode.finished) << newMode.standardError.constData();
   }
-  EXPECT_EQ(checktest::readTree(folder.filePath(QStringLiteral("expected_out"))),
-            checktest::readTree(scratch.path()));
+  EXPECT_EQ(checktest::treeText(folder.filePath(QStringLiteral("expected_out"))),
+            checktest::treeText(scratch.path()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CheckCase,
-                         testing::ValuesIn(checktest::fixtureEntries(QStringLiteral("cases"))),
-                         checktest::testName);
+                         testing::ValuesIn(testfiles::folderEntries(fixture("cases"))),
+                         testfiles::caseName);
 
 }  // namespace

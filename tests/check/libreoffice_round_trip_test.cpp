@@ -16,7 +16,9 @@
 
 namespace {
 
-using checktest::runProgram;
+using checktest::fixture;
+using checktest::treeText;
+using testfiles::readFile;
 
 struct Conversion {
   const char* name;
@@ -33,28 +35,54 @@ const Conversion kConversions[] = {
      "csv:Text - txt - csv (StarCalc):59,34,34,1,,0,true,true,false,false"},
 };
 
-class OfficeRoundTrip : public testing::TestWithParam<Conversion> {};
+std::string conversionName(const testing::TestParamInfo<Conversion>& info) {
+  return info.param.name;
+}
+
+class OfficeTest : public testing::TestWithParam<Conversion> {
+ protected:
+  void SetUp() override {
+    if (office_.isEmpty()) {
+      GTEST_SKIP() << "LibreOffice is not installed (apt-get install libreoffice-writer-nogui "
+                      "libreoffice-calc-nogui): the round trips through it are not tested";
+    }
+  }
+
+  // Re-saves `document` through the suite into `work`/saved; the saved
+  // document's path, empty (and a failure) when there is none.
+  QString resave(const QString& document, const QString& work) {
+    const ProcessRun run = runProcess(
+        office_,
+        {"-env:UserInstallation=file://" + profile_.path(), "--headless",
+         "--infilter=" + QString::fromLatin1(GetParam().inputFilter), "--convert-to",
+         QString::fromLatin1(GetParam().outputFilter), "--outdir", work + "/saved", document},
+        work, 300000);
+    const QString saved = work + "/saved/" + QFileInfo(document).fileName();
+    if (run.finished && QFileInfo::exists(saved)) return saved;
+    ADD_FAILURE() << run.standardError.constData();
+    return QString();
+  }
+
+ private:
+  const QString office_ = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+  QTemporaryDir profile_;  // one for the test's conversions: the suite makes it on first use
+};
+
+class OfficeRoundTrip : public OfficeTest {};
 
 TEST_P(OfficeRoundTrip, DeliversEveryCorrectionOfTheDemoAndTheFixture) {
-  const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-  if (office.isEmpty()) {
-    GTEST_SKIP() << "LibreOffice is not installed (apt-get install libreoffice-writer-nogui "
-                    "libreoffice-calc-nogui): the round trips through it are not tested";
-  }
   const QString format = QString::fromLatin1(GetParam().format);
   const QString examples = QStringLiteral(BRISVANE_EXAMPLES);
   const struct {
     QString root, document, ignore;
-  } projects[] = {
-      {examples + "/game", examples + "/corrected/demo." + format, "--ignore=stdlib"},
-      {checktest::fixture("game"), checktest::fixture("corrected." + format), "--ignore="}};
-  QTemporaryDir profile;  // one for the test's conversions: the suite makes it on first use
+  } projects[] = {{examples + "/game", examples + "/corrected/demo." + format, "--ignore=stdlib"},
+                  {fixture("game"), fixture("corrected." + format), "--ignore="}};
   for (const auto& project : projects) {
     SCOPED_TRACE(project.document.toStdString());
     QTemporaryDir work;
     const auto run = [&](const QString& program, QStringList arguments) {
       arguments << "--root-dir=" + project.root << "--format=" + format << project.ignore;
-      return runProgram(program, arguments, work.path());
+      return runProcess(program, arguments, work.path());
     };
     const auto newMode = [&](const QString& document, const QString& copy) {
       return run(BRISVANE_EXE, {"--mode=new", "--in-doc=" + document, "--res-dir=" + copy});
@@ -62,21 +90,14 @@ TEST_P(OfficeRoundTrip, DeliversEveryCorrectionOfTheDemoAndTheFixture) {
     const QString reference = work.filePath("reference." + format);
     run(BRISVANE_CHECK_EXE, {"--in-doc=" + project.document, "--write-clean=" + reference});
     ASSERT_TRUE(newMode(reference, work.filePath("reference")).finished);
-    const auto resave = runProgram(office,
-                                   {"-env:UserInstallation=file://" + profile.path(), "--headless",
-                                    "--infilter=" + QString::fromLatin1(GetParam().inputFilter),
-                                    "--convert-to", QString::fromLatin1(GetParam().outputFilter),
-                                    "--outdir", work.filePath("saved"), project.document},
-                                   work.path(), 300000);
-    const QString saved = work.filePath("saved/" + QFileInfo(project.document).fileName());
-    ASSERT_TRUE(resave.finished && QFileInfo::exists(saved)) << resave.standardError.constData();
+    const QString saved = resave(project.document, work.path());
+    ASSERT_FALSE(saved.isEmpty());
     const QString clean = work.filePath("clean." + format);
     const auto check = run(BRISVANE_CHECK_EXE, {"--in-doc=" + saved, "--write-clean=" + clean});
     EXPECT_EQ(0, check.exitCode) << check.standardOutput.constData();
     ASSERT_TRUE(newMode(clean, work.filePath("copy")).finished);
-    EXPECT_FALSE(checktest::readTree(work.filePath("reference")).empty());
-    EXPECT_EQ(checktest::readTree(work.filePath("reference")),
-              checktest::readTree(work.filePath("copy")));
+    EXPECT_FALSE(treeText(work.filePath("reference")).empty());
+    EXPECT_EQ(treeText(work.filePath("reference")), treeText(work.filePath("copy")));
   }
 }
 
@@ -84,42 +105,36 @@ TEST_P(OfficeRoundTrip, DeliversEveryCorrectionOfTheDemoAndTheFixture) {
 // and re-saved by the spreadsheet, which joins some records with others:
 // every record it drew into another row is reported, and the clean document
 // gives back the source.
-class SpreadsheetJoins : public testing::TestWithParam<Conversion> {};
+class SpreadsheetJoins : public OfficeTest {};
 
 TEST_P(SpreadsheetJoins, EveryJoinedRowIsReportedAndTheCleanDocumentGivesBackTheSource) {
-  const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-  if (office.isEmpty()) GTEST_SKIP() << "LibreOffice is not installed: not tested";
-  const QString root = checktest::fixture("joins/game");
+  const QString root = fixture("joins/game");
   QTemporaryDir work;
-  QTemporaryDir profile;
   const auto run = [&](const QString& program, QStringList arguments) {
     arguments << "--root-dir=" + root << "--format=csv";
-    return runProgram(program, arguments, work.path());
+    return runProcess(program, arguments, work.path());
   };
-  ASSERT_EQ(0, run(BRISVANE_EXE, {"--mode=get", "--res-file=" + work.filePath("doc.csv")}).exitCode);
-  const auto resave = runProgram(office,
-                                 {"-env:UserInstallation=file://" + profile.path(), "--headless",
-                                  "--infilter=" + QString::fromLatin1(GetParam().inputFilter),
-                                  "--convert-to", QString::fromLatin1(GetParam().outputFilter),
-                                  "--outdir", work.filePath("saved"), work.filePath("doc.csv")},
-                                 work.path(), 300000);
-  const QString saved = work.filePath("saved/doc.csv");
-  ASSERT_TRUE(resave.finished && QFileInfo::exists(saved)) << resave.standardError.constData();
+  ASSERT_EQ(0,
+            run(BRISVANE_EXE, {"--mode=get", "--res-file=" + work.filePath("doc.csv")}).exitCode);
+  const QString saved = resave(work.filePath("doc.csv"), work.path());
+  ASSERT_FALSE(saved.isEmpty());
   // Each line break inside a quoted field of the saved file is a record the
   // spreadsheet drew into the row.
   int drawnIn = 0;
   bool quoted = false;
-  for (const char c : checktest::readFile(saved)) {
+  for (const char c : readFile(saved)) {
     if (c == '"') quoted = !quoted;
     drawnIn += quoted && c == '\n';
   }
   EXPECT_GT(drawnIn, 0) << "the spreadsheet joined nothing";
-  const auto check = run(BRISVANE_CHECK_EXE, {"--in-doc=" + saved, "--write-clean=" + work.filePath("clean.csv")});
+  const auto check =
+      run(BRISVANE_CHECK_EXE, {"--in-doc=" + saved, "--write-clean=" + work.filePath("clean.csv")});
   EXPECT_EQ(0, check.exitCode) << check.standardOutput.constData();
   const QString report = QString::fromUtf8(check.standardOutput);
   int listed = 0;
-  QRegularExpression joined(QStringLiteral("spreadsheet joined this row with the records? before "
-                                           "it \\(line/literal ([0-9/ ]+)\\)"));
+  QRegularExpression joined(
+      QStringLiteral("spreadsheet joined this row with the records? before "
+                     "it \\(line/literal ([0-9/ ]+)\\)"));
   for (auto match = joined.globalMatch(report); match.hasNext();) {
     listed += match.next().captured(1).split(' ').size();
   }
@@ -128,20 +143,14 @@ TEST_P(SpreadsheetJoins, EveryJoinedRowIsReportedAndTheCleanDocumentGivesBackThe
                                  "--res-dir=" + work.filePath("copy")})
                   .finished);
   for (const QString& name : QDir(root).entryList({"*.t"})) {
-    EXPECT_EQ(checktest::readFile(root + "/" + name).toStdString(),
-              checktest::readFile(work.filePath("copy/" + name)).replace("\r\n", "\n").toStdString())
+    EXPECT_EQ(readFile(root + "/" + name).toStdString(),
+              readFile(work.filePath("copy/" + name)).replace("\r\n", "\n").toStdString())
         << name.toStdString();
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Suite, OfficeRoundTrip, testing::ValuesIn(kConversions),
-                         [](const testing::TestParamInfo<Conversion>& info) {
-                           return std::string(info.param.name);
-                         });
-
+INSTANTIATE_TEST_SUITE_P(Suite, OfficeRoundTrip, testing::ValuesIn(kConversions), conversionName);
 INSTANTIATE_TEST_SUITE_P(Calc, SpreadsheetJoins, testing::Values(kConversions[1], kConversions[2]),
-                         [](const testing::TestParamInfo<Conversion>& info) {
-                           return std::string(info.param.name);
-                         });
+                         conversionName);
 
 }  // namespace

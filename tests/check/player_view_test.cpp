@@ -4,7 +4,8 @@
 
 #include <QTemporaryDir>
 
-#include "check/tads_instrument.h"
+#include "tads_instrument.h"
+#include "test_files.h"
 
 namespace {
 
@@ -16,7 +17,8 @@ TEST(RestoreEscapes, PutsBackTheEscapesGetModeWroteAsEntitiesAndLeavesTheAuthors
     const char* entities;
   } cases[] = {
       // Untouched: the source exactly, the author's entity included.
-      {"Say &quot;hi&quot;, it&apos;s &quot;me&quot;", "Say <DQUOTE>hi<DQUOTE>, it<SQUOTE>s &quot;me&quot;",
+      {"Say &quot;hi&quot;, it&apos;s &quot;me&quot;",
+       "Say <DQUOTE>hi<DQUOTE>, it<SQUOTE>s &quot;me&quot;",
        "Say \\\"hi\\\", it\\'s &quot;me&quot;", "&quot; &apos;"},
       // Translated: every entity of a kind the source escapes and never wrote.
       {"Dis &quot;salut&quot;, c&apos;est", "Say <DQUOTE>hi<DQUOTE>, it<SQUOTE>s",
@@ -28,7 +30,8 @@ TEST(RestoreEscapes, PutsBackTheEscapesGetModeWroteAsEntitiesAndLeavesTheAuthors
       {"l&apos;eau", "water <DQUOTE>", "l&apos;eau", ""},
   };
   for (const auto& c : cases) {
-    const RestoredEscapes restored = restoreEscapes(QString::fromUtf8(c.text), QString::fromUtf8(c.markedSource));
+    const RestoredEscapes restored =
+        restoreEscapes(QString::fromUtf8(c.text), QString::fromUtf8(c.markedSource));
     EXPECT_EQ(c.restored, restored.text.toStdString()) << c.text;
     EXPECT_EQ(c.entities, restored.entities.join(' ').toStdString()) << c.text;
   }
@@ -37,32 +40,31 @@ TEST(RestoreEscapes, PutsBackTheEscapesGetModeWroteAsEntitiesAndLeavesTheAuthors
 // The probe: a game of our own prints each entity, and what the interpreter
 // shows must be what printsAsWritten says of it.
 TEST(PrintsAsWritten, AgreesWithWhatTheInterpreterPrints) {
-  const checktest::TadsInstrument tads;
-  if (!tads.available()) GTEST_SKIP() << checktest::TadsInstrument::missing();
+  const TadsInstrument tads;
+  if (!tads.available()) GTEST_SKIP() << TadsInstrument::missing();
   const QStringList entities = {"&quot;", "&apos;", "&amp;", "&lt;"};
   QString probe;
-  for (int i = 0; i < entities.size(); ++i) probe += QStringLiteral("[%1%2]").arg(i).arg(entities[i]);
-  QTemporaryDir work;
-  const auto write = [&](const QString& name, const QString& text) {
-    QFile file(work.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text.toUtf8());
+  for (int i = 0; i < entities.size(); ++i)
+    probe += QStringLiteral("[%1%2]").arg(i).arg(entities[i]);
+  const auto tads2 = [&probe](const QString& mode) {
+    return "#include <adv.t>\n#include <std.t>\nstartroom: room\n    sdesc = \"Probe\"\n"
+           "    ldesc = \"" +
+           mode + probe + "\"\n;\n";
   };
-  write("probe3.t", "#charset \"us-ascii\"\n#include <tads.h>\nmain(args) { \"" + probe + "\\n\"; }\n");
-  for (const QString& mode : {QString(), QStringLiteral("\\H+")}) {
-    write("probe2" + QString(mode.isEmpty() ? "" : "h") + ".t",
-          "#include <adv.t>\n#include <std.t>\nstartroom: room\n    sdesc = \"Probe\"\n    ldesc = \"" +
-              mode + probe + "\"\n;\n");
-  }
   const struct {
-    const char* source;
+    const char* name;
     Interpreter interpreter;
-  } games[] = {{"probe3", {TadsVersion::Tads3, false}},
-               {"probe2", {TadsVersion::Tads2, false}},
-               {"probe2h", {TadsVersion::Tads2, true}}};
+    QString source;
+  } games[] = {{"probe3",
+                {TadsVersion::Tads3, false},
+                "#charset \"us-ascii\"\n#include <tads.h>\nmain(args) { \"" + probe + "\\n\"; }\n"},
+               {"probe2", {TadsVersion::Tads2, false}, tads2("")},
+               {"probe2h", {TadsVersion::Tads2, true}, tads2("\\H+")}};
+  QTemporaryDir work;
   for (const auto& game : games) {
-    SCOPED_TRACE(game.source);
-    const QString source = work.filePath(game.source);
+    SCOPED_TRACE(game.name);
+    const QString source = work.filePath(game.name);
+    ASSERT_TRUE(testfiles::writeFile(source + ".t", game.source.toUtf8()));
     const bool tads3 = game.interpreter.version == TadsVersion::Tads3;
     const QString gameFile = source + (tads3 ? ".t3" : ".gam");
     const QString failure = tads3 ? tads.compileTads3(source, gameFile, false)

@@ -11,13 +11,12 @@
 #include <QTemporaryDir>
 
 #include "check/check_test_support.h"
-#include "check/tads_instrument.h"
+#include "tads_instrument.h"
 
 namespace {
 
 using checktest::fixture;
-using checktest::readFile;
-using checktest::runProgram;
+using testfiles::readFile;
 
 struct RoundTrip {
   const char* game;    ///< fixture folder with game/ and commands
@@ -39,30 +38,32 @@ TEST_P(TadsRoundTrip, CleanDocumentGivesBackTheSourceAndItsTranscript) {
   QTemporaryDir work;
   const auto brisvane = [&](const QString& program, QStringList arguments) {
     arguments << "--root-dir=" + root << "--format=" + format;
-    return runProgram(program, arguments, work.path());
+    return runProcess(program, arguments, work.path());
   };
   const QString document = work.filePath("doc." + format);
   const QString clean = work.filePath("clean." + format);
   ASSERT_EQ(0, brisvane(BRISVANE_EXE, {"--mode=get", "--res-file=" + document}).exitCode);
   EXPECT_EQ(1, brisvane(BRISVANE_CHECK_EXE, {"--in-doc=" + document}).exitCode);
-  const auto check = brisvane(BRISVANE_CHECK_EXE, {"--in-doc=" + document, "--write-clean=" + clean});
+  const auto check =
+      brisvane(BRISVANE_CHECK_EXE, {"--in-doc=" + document, "--write-clean=" + clean});
   EXPECT_EQ(0, check.exitCode) << check.standardOutput.constData();
   for (const QString& in : {document, clean}) {
     const QString copy = work.filePath(QFileInfo(in).baseName());
-    ASSERT_TRUE(brisvane(BRISVANE_EXE, {"--mode=new", "--in-doc=" + in, "--res-dir=" + copy}).finished);
+    ASSERT_TRUE(
+        brisvane(BRISVANE_EXE, {"--mode=new", "--in-doc=" + in, "--res-dir=" + copy}).finished);
   }
   const QByteArray original = readFile(root + "/" + source);
   EXPECT_EQ(original.toStdString(),
             readFile(work.filePath("clean/" + source)).replace("\r\n", "\n").toStdString());
 
-  const checktest::TadsInstrument tads;
-  if (!tads.available()) GTEST_SKIP() << checktest::TadsInstrument::missing();
+  const TadsInstrument tads;
+  if (!tads.available()) GTEST_SKIP() << TadsInstrument::missing();
   const bool tads3 = QLatin1String(GetParam().game) == QLatin1String("tads3");
   const auto transcript = [&](const QString& folder) {
     const QString game = work.filePath(QFileInfo(folder).fileName() + (tads3 ? ".t3" : ".gam"));
     const QString main = folder + "/" + source;
-    const QString failure = tads3 ? tads.compileTads3(main.chopped(2), game, true)
-                                  : tads.compileTads2(main, game);
+    const QString failure =
+        tads3 ? tads.compileTads3(main.chopped(2), game, true) : tads.compileTads2(main, game);
     EXPECT_TRUE(failure.isEmpty()) << failure.toStdString();
     return tads.play(game, readFile(fixture(QString::fromLatin1(GetParam().game) + "/commands")))
         .toStdString();

@@ -45,16 +45,16 @@ class TolerantReader : public testing::TestWithParam<std::string> {};
 TEST_P(TolerantReader, TakesWhatAnEditorMeans) {
   const QString document =
       checktest::fixture(QStringLiteral("readers/") + QString::fromStdString(GetParam()));
-  const QByteArray bytes = checktest::readFile(document);
+  const QByteArray bytes = testfiles::readFile(document);
   const TolerantReading reading =
       document.endsWith(QLatin1String(".csv")) ? readTolerantCsv(bytes) : readTolerantHtml(bytes);
   const QString expected = document.left(document.lastIndexOf('.')) + QStringLiteral(".expected");
-  EXPECT_EQ(checktest::readFile(expected).toStdString(), describe(reading).toStdString());
+  EXPECT_EQ(testfiles::readFile(expected).toStdString(), describe(reading).toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, TolerantReader,
-                         testing::ValuesIn(checktest::fixtureEntries(QStringLiteral("readers"),
-                                                                     {"*.csv", "*.html"})),
-                         checktest::testName);
+                         testing::ValuesIn(testfiles::folderEntries(checktest::fixture("readers"),
+                                                                    {"*.csv", "*.html"})),
+                         testfiles::caseName);
 
 }  // namespace

@@ -16,34 +16,21 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <cctype>
-#include <string>
-#include <vector>
 
 #include "e2e/e2e_support.h"
 
 namespace {
 
-std::vector<std::string> caseNames() {
-  std::vector<std::string> names;
-  for (const QString& name : QDir(BRISVANE_E2E_CASES).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-    names.push_back(name.toStdString());
-  return names;
-}
-
-// A tree as text, so that a failure shows which entries differ.
-std::string listing(const e2e::Tree& tree) {
-  std::string text;
-  for (auto it = tree.cbegin(); it != tree.cend(); ++it)
-    text += "[" + it.key().toStdString() + "] " + it.value().toStdString() + "\n";
-  return text;
-}
+using testfiles::listing;
+using testfiles::readFile;
+using testfiles::readTree;
+using testfiles::Tree;
 
 class GoldenCase : public testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenCase, MatchesRecording) {
   const QDir caseDir(QString(BRISVANE_E2E_CASES) + '/' + QString::fromStdString(GetParam()));
-  const auto caseFile = [&](const char* name) { return e2e::readFile(caseDir.filePath(name)); };
+  const auto caseFile = [&](const char* name) { return readFile(caseDir.filePath(name)); };
   for (const char* required : {"args", "expected_exit", "expected_stderr"}) {
     ASSERT_TRUE(caseDir.exists(required)) << "missing " << required;
   }
@@ -54,11 +41,11 @@ TEST_P(GoldenCase, MatchesRecording) {
   if (caseDir.exists("work")) {
     ASSERT_TRUE(e2e::copyTree(caseDir.filePath("work"), work));
   }
-  const e2e::Tree before = e2e::readTree(work);
+  const Tree before = readTree(work);
 
   QString args = QString::fromUtf8(caseFile("args"));
   args.chop(args.endsWith('\n') ? 1 : 0);
-  const e2e::ToolRun run = e2e::runTool(args.isEmpty() ? QStringList() : args.split('\n'), work);
+  const ProcessRun run = e2e::runTool(args.isEmpty() ? QStringList() : args.split('\n'), work);
   ASSERT_TRUE(run.finished) << "the tool did not run to its end";
   EXPECT_EQ(caseFile("expected_exit").trimmed().toInt(), run.exitCode);
   EXPECT_EQ(caseFile("expected_stderr").toStdString(),
@@ -67,10 +54,10 @@ TEST_P(GoldenCase, MatchesRecording) {
 
   // Without the marker only the expected entries are compared; with it, the
   // whole tree must be the one before the run with the expected entries laid over.
-  const e2e::Tree after = e2e::readTree(work);
-  const e2e::Tree expected = e2e::readTree(caseDir.filePath("expected"));
-  e2e::Tree want = caseDir.exists("unchanged") ? before : e2e::Tree();
-  e2e::Tree got = caseDir.exists("unchanged") ? after : e2e::Tree();
+  const Tree after = readTree(work);
+  const Tree expected = readTree(caseDir.filePath("expected"));
+  Tree want = caseDir.exists("unchanged") ? before : Tree();
+  Tree got = caseDir.exists("unchanged") ? after : Tree();
   for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
     want.insert(it.key(), it.value());
     if (after.contains(it.key())) got.insert(it.key(), after.value(it.key()));
@@ -78,12 +65,8 @@ TEST_P(GoldenCase, MatchesRecording) {
   EXPECT_EQ(listing(want), listing(got));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenCase, testing::ValuesIn(caseNames()),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                           std::string name = info.param;
-                           for (char& c : name)
-                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenCase,
+                         testing::ValuesIn(testfiles::folderEntries(BRISVANE_E2E_CASES)),
+                         testfiles::caseName);
 
 }  // namespace

@@ -15,6 +15,11 @@
 
 namespace {
 
+using testfiles::readFile;
+using testfiles::readTree;
+using testfiles::Tree;
+using testfiles::writeFile;
+
 const QByteArray kSource("obj: Thing\n  name = 'old name'\n  desc = \"old desc\"\n");
 
 // Console lines as the tool prints them: one space after the last piece.
@@ -49,9 +54,9 @@ class HostileInput : public testing::Test {
  protected:
   QString at(const QString& relative) const { return work_ + QLatin1Char('/') + relative; }
   void write(const QString& relative, const QByteArray& bytes) {
-    ASSERT_TRUE(e2e::writeFile(at(relative), bytes)) << relative.toStdString();
+    ASSERT_TRUE(writeFile(at(relative), bytes)) << relative.toStdString();
   }
-  QByteArray read(const QString& relative) const { return e2e::readFile(at(relative)); }
+  QByteArray read(const QString& relative) const { return readFile(at(relative)); }
   std::string str(const QByteArray& bytes) const {
     return QByteArray(bytes).replace(work_.toUtf8(), "${WORK}").toStdString();
   }
@@ -61,12 +66,12 @@ class HostileInput : public testing::Test {
   // another code than 0, prints to standard output, or changes the project
   // outside `allowed` (a path below game/ ending in "/").
   QByteArray run(const QStringList& args, const QString& allowed = {}) {
-    const e2e::Tree before = e2e::readTree(at("game"));
-    const e2e::ToolRun result = e2e::runTool(args, work_);
+    const Tree before = readTree(at("game"));
+    const ProcessRun result = e2e::runTool(args, work_);
     EXPECT_TRUE(result.finished) << "crashed, or still running after 60 s";
     EXPECT_EQ(0, result.exitCode);
     EXPECT_EQ("", result.standardOutput.toStdString());
-    const e2e::Tree after = e2e::readTree(at("game"));
+    const Tree after = readTree(at("game"));
     for (const QString& path : before.keys() + after.keys()) {
       if (!allowed.isEmpty() && path.startsWith(allowed)) continue;
       EXPECT_TRUE(before.contains(path) == after.contains(path) &&
@@ -145,7 +150,7 @@ TEST_F(HostileInput, SymbolicLinkLoopsAreNotFollowed) {
              "Process file:  \"b\"", "Finished"});
   EXPECT_EQ(str(walk), str(run(getArgs("csv"))));
   EXPECT_TRUE(run(newArgs("csv", "doc.csv", "out")).endsWith(walk));
-  EXPECT_EQ((QStringList{"a.t", "a/", "a/b.t"}), e2e::readTree(at("out")).keys());
+  EXPECT_EQ((QStringList{"a.t", "a/", "a/b.t"}), readTree(at("out")).keys());
 }
 
 TEST_F(HostileInput, UnreadableFileAndDirectoryAreSkipped) {
@@ -160,7 +165,7 @@ TEST_F(HostileInput, UnreadableFileAndDirectoryAreSkipped) {
              "Scanning:  \"" + at("game/c") + "\"", "Finished"});
   EXPECT_EQ(str(walk), str(run(getArgs("csv"))));
   EXPECT_EQ(str(kReadA + walk), str(run(newArgs("csv", "doc.csv", "out"))));
-  EXPECT_EQ((QStringList{"a.t", "c/"}), e2e::readTree(at("out")).keys());
+  EXPECT_EQ((QStringList{"a.t", "c/"}), readTree(at("out")).keys());
   // Unlocked again, so that the temporary directory can be removed.
   for (const QString& path : locked)
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -24,6 +24,10 @@
 
 namespace {
 
+using testfiles::readTree;
+using testfiles::Tree;
+using testfiles::writeFile;
+
 const QStringList kWords{"kettle", "Lamp", "north", "чайник", "Лампа", "дверь", "Ёж", "x1"};
 // Between a text's first and last word: markup and entities the writers
 // escape, separators, TADS escapes, and quotes that do not end the literal.
@@ -93,27 +97,27 @@ TEST_P(RoundTrip, UntouchedDocumentGivesSourcesBackWithCrLfLineEnds) {
   // Three levels of folders, unique base names, some files with CR LF line ends.
   SourceGenerator generator(format == "html");
   const QStringList folders{"", "rooms/", "rooms/upper/", "Objects/"};
-  e2e::Tree sources;
+  Tree sources;
   for (int i = 0; i < 36; ++i) {
     const QString path =
         folders[i % 4] + QString("f%1.").arg(i, 2, 10, QChar('0')) + (i % 7 == 3 ? "T" : "t");
     QString text = generator.file();
     if (i % 5 == 0) text.replace("\n", "\r\n");
     sources.insert(path, e2e::toCp1251(text));
-    ASSERT_TRUE(e2e::writeFile(temp.path() + "/game/" + path, sources[path]));
+    ASSERT_TRUE(writeFile(temp.path() + "/game/" + path, sources[path]));
   }
 
   for (const QStringList& mode :
        {QStringList{"--mode=get", "--res-file=doc." + format},
         QStringList{"--mode=new", "--in-doc=doc." + format, "--res-dir=out"}}) {
-    const e2e::ToolRun run = e2e::runTool(
+    const ProcessRun run = e2e::runTool(
         QStringList{mode[0], "--root-dir=game", "--format=" + format} + mode.mid(1), temp.path());
     ASSERT_TRUE(run.finished);
     ASSERT_EQ(0, run.exitCode) << run.standardError.toStdString();
     EXPECT_FALSE(run.standardError.contains("Warning") || run.standardError.contains("Error"))
         << run.standardError.toStdString();
   }
-  e2e::Tree copies = e2e::readTree(temp.path() + "/out");
+  Tree copies = readTree(temp.path() + "/out");
   for (auto it = sources.cbegin(); it != sources.cend(); ++it)
     EXPECT_EQ(e2e::withCrLf(it.value()).toStdString(), copies.take(it.key()).toStdString())
         << it.key().toStdString();

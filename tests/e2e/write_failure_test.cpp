@@ -14,6 +14,10 @@
 
 namespace {
 
+using testfiles::readTree;
+using testfiles::Tree;
+using testfiles::writeFile;
+
 // A source of about 3 KB: one tmpfs page per patched copy.
 QByteArray pageSizedSource(const QByteArray& name) {
   QByteArray source = name + ": Thing\n";
@@ -28,7 +32,7 @@ class WriteFailure : public testing::Test {
  protected:
   void SetUp() override {
     for (const char* name : {"a", "b", "c", "d"}) {
-      ASSERT_TRUE(e2e::writeFile(at(QString("game/%1.t").arg(name)), pageSizedSource(name)));
+      ASSERT_TRUE(writeFile(at(QString("game/%1.t").arg(name)), pageSizedSource(name)));
     }
   }
   void TearDown() override {
@@ -57,7 +61,7 @@ TEST_F(WriteFailure, GetModeIntoAFullDevice) {
   if (!QFileInfo::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
   for (const QString format : {"html", "csv"}) {
     SCOPED_TRACE(format.toStdString());
-    const e2e::ToolRun run = e2e::runTool(
+    const ProcessRun run = e2e::runTool(
         {"--mode=get", "--format=" + format, "--root-dir=game", "--res-file=/dev/full"}, work_);
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(1, run.exitCode);
@@ -72,7 +76,7 @@ TEST_F(WriteFailure, GetModeIntoAFullDevice) {
 
 TEST_F(WriteFailure, GetModeIntoAFullFileSystemLeavesNoDocument) {
   mountSmallFileSystem(4);
-  const e2e::ToolRun run = e2e::runTool(
+  const ProcessRun run = e2e::runTool(
       {"--mode=get", "--format=html", "--root-dir=game", "--res-file=" + mount_ + "/doc.html"},
       work_);
   EXPECT_EQ(1, run.exitCode);
@@ -89,13 +93,13 @@ TEST_F(WriteFailure, NewModeStopsAtTheFirstCopyThatDoesNotFit) {
   const QStringList patch{"--mode=new", "--format=csv", "--root-dir=game", "--in-doc=doc.csv"};
   ASSERT_EQ(0, e2e::runTool(patch + QStringList{"--res-dir=roomy"}, work_).exitCode);
 
-  const e2e::ToolRun run = e2e::runTool(patch + QStringList{"--res-dir=" + mount_ + "/out"}, work_);
+  const ProcessRun run = e2e::runTool(patch + QStringList{"--res-dir=" + mount_ + "/out"}, work_);
   EXPECT_EQ(1, run.exitCode);
   EXPECT_TRUE(run.standardError.endsWith("Process file:  \"c\" \nError! Cannot write file  \"" +
                                          mount_.toUtf8() + "/out/c.t\"  " + kNoSpace))
       << run.standardError.toStdString();
-  const e2e::Tree written = e2e::readTree(mount_ + "/out");
-  e2e::Tree expected = e2e::readTree(at("roomy"));
+  const Tree written = readTree(mount_ + "/out");
+  Tree expected = readTree(at("roomy"));
   expected.remove("c.t");
   expected.remove("d.t");
   EXPECT_EQ(expected, written);

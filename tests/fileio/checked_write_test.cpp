@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -16,6 +14,7 @@
 #include <cstring>
 
 #include "console_capture.h"
+#include "test_files.h"
 
 namespace {
 
@@ -42,11 +41,6 @@ class FileSizeLimit {
 
 const QString kText = QStringLiteral("desc = \"\u041f\u043e\u0434\u0432\u0430\u043b\"\r\n");
 
-QByteArray fileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void fillCp1251(QTextStream& out, int repeats) {
   out.setCodec("CP1251");
   for (int i = 0; i < repeats; ++i) out << kText;
@@ -59,11 +53,11 @@ TEST(CheckedWrite, WritesThroughTheStreamAndTheBytes) {
   const QString streamPath = temp.filePath("stream.t"), bytesPath = temp.filePath("bytes.t");
   ASSERT_TRUE(checkedWrite(streamPath, [](QTextStream& out) { fillCp1251(out, 2); }).written());
   const QByteArray expected = QByteArray("desc = \"\xcf\xee\xe4\xe2\xe0\xeb\"\r\n").repeated(2);
-  EXPECT_EQ(expected, fileBytes(streamPath));
+  EXPECT_EQ(expected, testfiles::readFile(streamPath));
   const WriteOutcome bytes = checkedWrite(bytesPath, expected);
   EXPECT_TRUE(bytes.written());
   EXPECT_TRUE(bytes.reason.isEmpty());
-  EXPECT_EQ(expected, fileBytes(bytesPath));
+  EXPECT_EQ(expected, testfiles::readFile(bytesPath));
 }
 
 TEST(CheckedWrite, FailuresAreToldApartAndLeaveNoPartialFile) {

@@ -3,15 +3,14 @@
 // lexer's text must read the same. Skipped when the TADS build is absent.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <iterator>
+#include <vector>
 
 #include "lex_test_support.h"
-#include "process_run.h"
+#include "tads_instrument.h"
 #include "tadslex/tads_lexer.h"
+#include "test_files.h"
 
 namespace {
 
@@ -22,7 +21,7 @@ struct FoldCase {
   const char* literal;
 };
 
-const FoldCase kTads3Cases[] = {
+const std::vector<FoldCase> kTads3Cases = {
     {"", "'a  \n       b'"},
     {"", "'a\n\n       b'"},
     {"", "'a\n   \t  \n\tb'"},
@@ -38,7 +37,7 @@ const FoldCase kTads3Cases[] = {
     {"#pragma newline_spacing(collapse)", "'a\n\n\n b'"},
 };
 
-const FoldCase kTads2Cases[] = {
+const std::vector<FoldCase> kTads2Cases = {
     {"", "'a  \n       b'"}, {"", "'a\n\n\n       b'"}, {"", "'a\n  \t \n\tb'"},
     {"", "'a\n;\n  b'"},     {"", "'c  \n\n\t\n  d'"},
 };
@@ -50,16 +49,7 @@ QString visible(QByteArray text) {
   return QString::fromUtf8(text);
 }
 
-QByteArray programText(const char* header, const FoldCase* cases, int count, const char* footer) {
-  QByteArray source = header;
-  for (int k = 0; k < count; ++k) {
-    if (*cases[k].before) source += QByteArray(cases[k].before) + '\n';
-    source += QByteArray("    show(") + cases[k].literal + ");\n";
-  }
-  return source + footer;
-}
-
-// The texts of the `main` (or `init`) literals, as the program prints them.
+// The lexer's texts of the literals in `function`, as the program prints them.
 QStringList lexedTexts(const QByteArray& source, TadsDialect dialect, const QString& function) {
   QStringList texts;
   for (const TadsLiteral& lit : lexChecked(source, dialect).literals) {
@@ -78,71 +68,61 @@ QStringList printedTexts(const QByteArray& output) {
   return texts;
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+// A program that calls `show` on each case's literal in `function`, between
+// `header` and `footer`.
+struct FoldProgram {
+  const char* name;
+  TadsDialect dialect;
+  const char* header;
+  const char* function;
+  std::vector<FoldCase> cases;
+  const char* footer;
+};
+
+const FoldProgram kPrograms[] = {
+    {"Tads3", TadsDialect::Tads3,
+     "#charset \"us-ascii\"\n#include <tads.h>\n\n"
+     "show(s) { tadsSay('[' + s.findReplace(' ', '_').findReplace('\\n', '|') + ']\\n'); }\n\n"
+     "main(args)\n{\n",
+     "main", kTads3Cases, "}\n"},
+    {"Tads2", TadsDialect::Tads2,
+     "#include <adv.t>\n#include <std.t>\n"
+     "startroom: room sdesc = \"Start\" ;\n"
+     "show: function(s)\n{\n    local i, c;\n    say('[');\n"
+     "    for (i := 1; i <= length(s); i++)\n    {\n        c := substr(s, i, 1);\n"
+     "        if (c = ' ') say('_'); else say(c);\n    }\n    say(']\\n');\n}\n"
+     "replace init: function\n{\n",
+     "init", kTads2Cases, "    quit();\n}\n"},
+};
+
+class CompilerFold : public testing::TestWithParam<FoldProgram> {};
 
 }  // namespace
 
-TEST(CompilerFold, Tads3PrintsWhatTheLexerReads) {
-  const QString home = tadsHome();
-  const QString t3make = home + QStringLiteral("/bin/t3make");
-  if (home.isEmpty() || !QFile::exists(t3make)) GTEST_SKIP() << "no t3make in ~/.cache/tads";
+TEST_P(CompilerFold, PrintsWhatTheLexerReads) {
+  const TadsInstrument tads;
+  if (!tads.available()) GTEST_SKIP() << TadsInstrument::missing();
+  const FoldProgram& program = GetParam();
+  QByteArray source = program.header;
+  for (const FoldCase& c : program.cases) {
+    if (*c.before) source += QByteArray(c.before) + '\n';
+    source += QByteArray("    show(") + c.literal + ");\n";
+  }
+  source += program.footer;
   QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const QByteArray source = programText(
-      "#charset \"us-ascii\"\n#include <tads.h>\n\n"
-      "show(s) { tadsSay('[' + s.findReplace(' ', '_').findReplace('\\n', '|') + ']\\n'); }\n\n"
-      "main(args)\n{\n",
-      kTads3Cases, int(std::size(kTads3Cases)), "}\n");
-  ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("fold.t")), source));
-  const QByteArray project =
-      "-FL " + home.toUtf8() + "/lib\n-FI " + home.toUtf8() +
-      "/include\n-o fold.t3\n-Fy obj\n-Fo obj\n-FC\n-lib system\n-source fold\n";
-  ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("fold.t3m")), project));
-  ProcessRun make = runProcess(
-      t3make, {QStringLiteral("-q"), QStringLiteral("-f"), QStringLiteral("fold.t3m")}, dir.path());
-  ASSERT_TRUE(make.finished && make.exitCode == 0) << make.standardOutput.toStdString();
-  ProcessRun play = runProcess(home + QStringLiteral("/bin/frob"),
-                               {QStringLiteral("-i"), QStringLiteral("plain"), QStringLiteral("-p"),
-                                QStringLiteral("fold.t3")},
-                               dir.path());
-  ASSERT_TRUE(play.finished) << play.standardError.toStdString();
-  EXPECT_EQ(lexedTexts(source, TadsDialect::Tads3, QStringLiteral("main")),
-            printedTexts(play.standardOutput));
-  EXPECT_EQ(printedTexts(play.standardOutput).size(), int(std::size(kTads3Cases)));
+  const QString main = dir.filePath(QStringLiteral("fold"));
+  ASSERT_TRUE(testfiles::writeFile(main + ".t", source));
+  const bool tads3 = program.dialect == TadsDialect::Tads3;
+  const QString game = main + (tads3 ? ".t3" : ".gam");
+  const QString failure =
+      tads3 ? tads.compileTads3(main, game, false) : tads.compileTads2(main + ".t", game);
+  ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+  const QStringList printed = printedTexts(tads.play(game, QByteArray()));
+  EXPECT_EQ(lexedTexts(source, program.dialect, program.function), printed);
+  EXPECT_EQ(printed.size(), int(program.cases.size()));
 }
 
-TEST(CompilerFold, Tads2PrintsWhatTheLexerReads) {
-  const QString home = tadsHome();
-  const QString tadsc = home + QStringLiteral("/bin/tadsc");
-  const QString library = home + QStringLiteral("/src/frobtads/tads2/");
-  if (home.isEmpty() || !QFile::exists(tadsc) || !QFile::exists(library + QStringLiteral("adv.t")))
-    GTEST_SKIP() << "no tadsc and adv.t in ~/.cache/tads";
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const QByteArray source = programText(
-      "#include <adv.t>\n#include <std.t>\n"
-      "startroom: room sdesc = \"Start\" ;\n"
-      "show: function(s)\n{\n    local i, c;\n    say('[');\n"
-      "    for (i := 1; i <= length(s); i++)\n    {\n        c := substr(s, i, 1);\n"
-      "        if (c = ' ') say('_'); else say(c);\n    }\n    say(']\\n');\n}\n"
-      "replace init: function\n{\n",
-      kTads2Cases, int(std::size(kTads2Cases)), "    quit();\n}\n");
-  ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("fold.t")), source));
-  ProcessRun make = runProcess(tadsc,
-                               {QStringLiteral("-i"), library, QStringLiteral("-o"),
-                                QStringLiteral("fold.gam"), QStringLiteral("fold.t")},
-                               dir.path());
-  ASSERT_TRUE(make.finished && QFile::exists(dir.filePath(QStringLiteral("fold.gam"))))
-      << make.standardOutput.toStdString();
-  ProcessRun play = runProcess(home + QStringLiteral("/bin/frob"),
-                               {QStringLiteral("-i"), QStringLiteral("plain"), QStringLiteral("-p"),
-                                QStringLiteral("fold.gam")},
-                               dir.path());
-  ASSERT_TRUE(play.finished) << play.standardError.toStdString();
-  EXPECT_EQ(lexedTexts(source, TadsDialect::Tads2, QStringLiteral("init")),
-            printedTexts(play.standardOutput));
-  EXPECT_EQ(printedTexts(play.standardOutput).size(), int(std::size(kTads2Cases)));
-}
+INSTANTIATE_TEST_SUITE_P(Dialects, CompilerFold, testing::ValuesIn(kPrograms),
+                         [](const testing::TestParamInfo<FoldProgram>& info) {
+                           return std::string(info.param.name);
+                         });

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace {
 
 QByteArray quotesOf(QuoteKind quote) {
@@ -63,10 +60,4 @@ QString problemsOf(const LexResult& result) {
     out += QStringLiteral("%1: %2\n").arg(p.line).arg(p.message);
   }
   return out;
-}
-
-QString tadsHome() {
-  QString home = qEnvironmentVariable("TADS_HOME");
-  if (home.isEmpty()) home = QDir::homePath() + QStringLiteral("/.cache/tads");
-  return QFileInfo(home + QStringLiteral("/lib")).isDir() ? home : QString();
 }

@@ -23,8 +23,4 @@ QString problemsOf(const LexResult& result);
 /// Lets test failures show strings as text.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
-/// The TADS build the real-code and compiler tests use: $TADS_HOME, else
-/// ~/.cache/tads; empty when it has no `lib` folder.
-QString tadsHome();
-
 #endif

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QDirIterator>
-#include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 
 #include "lex_test_support.h"
+#include "tads_instrument.h"
 #include "tadslex/tads_lexer.h"
+#include "test_files.h"
 
 namespace {
 
@@ -19,11 +21,6 @@ QStringList filesUnder(const QString& folder, const QStringList& patterns) {
   while (it.hasNext()) files << it.next();
   files.sort();
   return files;
-}
-
-QByteArray readFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 struct Totals {
@@ -37,8 +34,7 @@ struct Totals {
 Totals lexAll(const QStringList& files, TadsDialect dialect) {
   Totals totals;
   for (const QString& path : files) {
-    const QByteArray source = readFile(path);
-    LexResult r = lexChecked(source, dialect, path);
+    LexResult r = lexChecked(testfiles::readFile(path), dialect, path);
     EXPECT_EQ(problemsOf(r), QString()) << path.toStdString();
     for (const TadsLiteral& lit : r.literals) {
       totals.text += lit.text.size();
@@ -50,12 +46,26 @@ Totals lexAll(const QStringList& files, TadsDialect dialect) {
   return totals;
 }
 
+class RealCode : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!QFileInfo(tads_.path("lib")).isDir()) {
+      GTEST_SKIP() << "no TADS library at " << tads_.path("lib").toStdString()
+                   << " (../shared/tads/build.sh makes one)";
+    }
+  }
+  // The file at `relative` in the TADS build, or empty when it is not there.
+  QString file(const QString& relative) const {
+    return QFileInfo::exists(tads_.path(relative)) ? tads_.path(relative) : QString();
+  }
+
+  const TadsInstrument tads_;
+};
+
 }  // namespace
 
-TEST(RealCode, LexesTheTads3LibrariesWithoutProblems) {
-  const QString home = tadsHome();
-  if (home.isEmpty()) GTEST_SKIP() << "no TADS build in ~/.cache/tads (tads/build.sh makes one)";
-  const QStringList files = filesUnder(home + QStringLiteral("/lib"), {QStringLiteral("*.t")});
+TEST_F(RealCode, LexesTheTads3LibrariesWithoutProblems) {
+  const QStringList files = filesUnder(tads_.path("lib"), {QStringLiteral("*.t")});
   ASSERT_FALSE(files.isEmpty());
   Totals totals = lexAll(files, TadsDialect::Tads3);
   EXPECT_GT(totals.literals, 1000);
@@ -69,29 +79,22 @@ TEST(RealCode, LexesTheTads3LibrariesWithoutProblems) {
               totals.literals, share * 100);
 }
 
-TEST(RealCode, LexesTheTads3HeadersWithoutProblems) {
-  const QString home = tadsHome();
-  if (home.isEmpty()) GTEST_SKIP() << "no TADS build in ~/.cache/tads";
-  lexAll(filesUnder(home + QStringLiteral("/include"), {QStringLiteral("*.h")}),
-         TadsDialect::Tads3);
+TEST_F(RealCode, LexesTheTads3HeadersWithoutProblems) {
+  lexAll(filesUnder(tads_.path("include"), {QStringLiteral("*.h")}), TadsDialect::Tads3);
 }
 
-TEST(RealCode, LexesTheTads2LibraryWithoutProblems) {
-  const QString home = tadsHome();
-  const QString folder = home + QStringLiteral("/src/frobtads/tads2");
-  if (home.isEmpty() || !QFile::exists(folder + QStringLiteral("/adv.t")))
-    GTEST_SKIP() << "no TADS 2 library in ~/.cache/tads/src/frobtads/tads2";
-  Totals totals = lexAll({folder + QStringLiteral("/adv.t"), folder + QStringLiteral("/std.t")},
-                         TadsDialect::Tads2);
-  EXPECT_GT(totals.literals, 500);
+TEST_F(RealCode, LexesTheTads2LibraryWithoutProblems) {
+  const QString adv = file("src/frobtads/tads2/adv.t");
+  const QString standard = file("src/frobtads/tads2/std.t");
+  if (adv.isEmpty() || standard.isEmpty()) GTEST_SKIP() << "no TADS 2 library in the TADS build";
+  EXPECT_GT(lexAll({adv, standard}, TadsDialect::Tads2).literals, 500);
 }
 
 // The adv3 library's English module, where the context forms meet.
-TEST(RealCode, NamesContextsInTheEnglishLibrary) {
-  const QString home = tadsHome();
-  const QString path = home + QStringLiteral("/lib/adv3/en_us/en_us.t");
-  if (home.isEmpty() || !QFile::exists(path)) GTEST_SKIP() << "no adv3 library";
-  LexResult r = lexTads(readFile(path));
+TEST_F(RealCode, NamesContextsInTheEnglishLibrary) {
+  const QString path = file("lib/adv3/en_us/en_us.t");
+  if (path.isEmpty()) GTEST_SKIP() << "no adv3 library";
+  LexResult r = lexTads(testfiles::readFile(path));
   auto find = [&r](const QByteArray& text, const QString& definition) -> const TadsLiteral* {
     for (const TadsLiteral& lit : r.literals) {
       if (lit.text == text && lit.definition == definition) return &lit;
@@ -104,22 +107,19 @@ TEST(RealCode, NamesContextsInTheEnglishLibrary) {
   const TadsLiteral* pick = find("pick", QStringLiteral("VerbRule(Take)"));
   ASSERT_NE(pick, nullptr);
   EXPECT_EQ(pick->role, LiteralRole::Vocabulary);
-  const TadsLiteral* north = find("north", QStringLiteral("DefineLangDir(north)"));
-  ASSERT_NE(north, nullptr);
+  ASSERT_NE(find("north", QStringLiteral("DefineLangDir(north)")), nullptr);
 }
 
 // instruct.t declares `InstructionsMenu template 'title' ->chapterProp;` and
 // then uses it: the declaration's 'title' names a property, no literal.
-TEST(RealCode, TemplateDeclarationsInTheLibraryGiveNoLiterals) {
-  const QString home = tadsHome();
-  const QString path = home + QStringLiteral("/lib/adv3/en_us/instruct.t");
-  if (home.isEmpty() || !QFile::exists(path)) GTEST_SKIP() << "no adv3 library";
-  const QByteArray source = readFile(path);
+TEST_F(RealCode, TemplateDeclarationsInTheLibraryGiveNoLiterals) {
+  const QString path = file("lib/adv3/en_us/instruct.t");
+  if (path.isEmpty()) GTEST_SKIP() << "no adv3 library";
+  const QByteArray source = testfiles::readFile(path);
   const int declaration = source.indexOf("InstructionsMenu template 'title'");
   ASSERT_GE(declaration, 0);
-  LexResult r = lexTads(source);
   int menus = 0;
-  for (const TadsLiteral& lit : r.literals) {
+  for (const TadsLiteral& lit : lexTads(source).literals) {
     EXPECT_FALSE(lit.begin > declaration && lit.begin < source.indexOf(';', declaration));
     if (lit.templateSlot == 0 && lit.definition == QStringLiteral("topInstructionsMenu")) ++menus;
   }

@@ -1,13 +1,12 @@
-#ifndef BRISVANE_TESTS_CHECK_TADS_INSTRUMENT_H
-#define BRISVANE_TESTS_CHECK_TADS_INSTRUMENT_H
+#ifndef BRISVANE_TESTS_TADS_INSTRUMENT_H
+#define BRISVANE_TESTS_TADS_INSTRUMENT_H
 
 #include <QByteArray>
 #include <QString>
 
-namespace checktest {
-
-/// The TADS compilers and interpreter built by ../shared/tads/build.sh, in
-/// $BRISVANE_TADS_DIR or ~/.cache/tads, used to see what a game prints.
+/// The TADS compilers, interpreter and libraries built by
+/// ../shared/tads/build.sh, in $BRISVANE_TADS_DIR, $TADS_HOME or
+/// ~/.cache/tads, used to see what a game prints and to read real code.
 class TadsInstrument {
  public:
   TadsInstrument();
@@ -16,6 +15,8 @@ class TadsInstrument {
   bool available() const;
   /// Why tests that need it skip.
   static const char* missing();
+  /// `relative` in the build's folder ("lib", "src/frobtads/tads2/adv.t").
+  QString path(const QString& relative) const;
 
   /// Compiles the TADS 3 game whose main source is `source` (a path without
   /// ".t") into `gameFile`, with the system library and, when `adv3`, the
@@ -30,7 +31,5 @@ class TadsInstrument {
  private:
   QString dir_;
 };
-
-}  // namespace checktest
 
 #endif

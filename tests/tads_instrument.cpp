@@ -1,4 +1,4 @@
-#include "check/tads_instrument.h"
+#include "tads_instrument.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,10 +7,9 @@
 
 #include "process_run.h"
 
-namespace checktest {
-
 TadsInstrument::TadsInstrument() {
-  dir_ = qEnvironmentVariable("BRISVANE_TADS_DIR", QDir::homePath() + "/.cache/tads");
+  dir_ = qEnvironmentVariable("BRISVANE_TADS_DIR",
+                              qEnvironmentVariable("TADS_HOME", QDir::homePath() + "/.cache/tads"));
 }
 
 bool TadsInstrument::available() const {
@@ -25,13 +24,18 @@ const char* TadsInstrument::missing() {
          "BRISVANE_TADS_DIR): what the game prints is not tested";
 }
 
+QString TadsInstrument::path(const QString& relative) const { return dir_ + '/' + relative; }
+
 QString TadsInstrument::compileTads3(const QString& source, const QString& gameFile,
                                      bool adv3) const {
   QTemporaryDir work;
-  QStringList options = {"-FL " + dir_ + "/lib", "-FI " + dir_ + "/include", "-o " + gameFile,
-                         "-Fy " + work.filePath("obj"), "-Fo " + work.filePath("obj"), "-FC"};
+  QStringList options = {
+      "-FL " + dir_ + "/lib",        "-FI " + dir_ + "/include",    "-o " + gameFile,
+      "-Fy " + work.filePath("obj"), "-Fo " + work.filePath("obj"), "-FC"};
   // Options come before the list of libraries and sources.
-  if (adv3) options << "-D LANGUAGE=en_us" << "-D MESSAGESTYLE=neu";
+  if (adv3)
+    options << "-D LANGUAGE=en_us"
+            << "-D MESSAGESTYLE=neu";
   options << "-lib system";
   if (adv3) options << "-lib adv3/adv3";
   options << "-source " + source;
@@ -72,5 +76,3 @@ QByteArray TadsInstrument::play(const QString& gameFile, const QByteArray& comma
                     QFileInfo(gameFile).absolutePath(), 60000, commands)
       .standardOutput;
 }
-
-}  // namespace checktest
