@@ -61,3 +61,12 @@ QString problemsOf(const LexResult& result) {
   }
   return out;
 }
+
+void expectLexed(const std::vector<LexCase>& cases, TadsDialect dialect,
+                 QByteArray (*render)(const LexResult&)) {
+  for (const LexCase& c : cases) {
+    LexResult r = lexChecked(c.source, dialect, QString::fromUtf8(c.fact));
+    EXPECT_EQ(render(r), QByteArray(c.expected)) << c.fact;
+    EXPECT_EQ(problemsOf(r), QString::fromUtf8(c.problems)) << c.fact;
+  }
+}

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <ostream>
+#include <vector>
 
 #include "tadslex/tads_lexer.h"
 
@@ -19,6 +20,20 @@ QByteArray textsOf(const LexResult& result);
 
 /// The problems as "line: message" lines.
 QString problemsOf(const LexResult& result);
+
+/// One row of a table of lexer facts: the source, what a rendering of its
+/// literals must give, and the problems as problemsOf() writes them.
+struct LexCase {
+  const char* fact;
+  const char* source;
+  const char* expected;
+  const char* problems = "";
+};
+
+/// Lexes each case's source (lexChecked) and compares `render` of the result
+/// and its problems with the case's, byte for byte.
+void expectLexed(const std::vector<LexCase>& cases, TadsDialect dialect,
+                 QByteArray (*render)(const LexResult&));
 
 /// Lets test failures show strings as text.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

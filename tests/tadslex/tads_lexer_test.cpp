@@ -8,27 +8,8 @@
 
 #include "lex_test_support.h"
 
-namespace {
-
-struct TextCase {
-  const char* fact;
-  const char* source;
-  const char* texts;          // as textsOf() writes them
-  const char* problems = "";  // as problemsOf() writes them
-};
-
-void expectTexts(const std::vector<TextCase>& cases, TadsDialect dialect) {
-  for (const TextCase& c : cases) {
-    LexResult r = lexChecked(c.source, dialect, QString::fromUtf8(c.fact));
-    EXPECT_EQ(textsOf(r), QByteArray(c.texts)) << c.fact;
-    EXPECT_EQ(problemsOf(r), QString::fromUtf8(c.problems)) << c.fact;
-  }
-}
-
-}  // namespace
-
 TEST(TadsLexer, SkipsWhatIsNotALiteral) {
-  expectTexts(
+  expectLexed(
       {
           {"line comment", "x = 'a'; // don't \"quote\"\ny = 'b';", "[a][b]"},
           {"block comment", "/* it's \"here\"\n over lines */ x = 'a';", "[a]"},
@@ -45,11 +26,11 @@ TEST(TadsLexer, SkipsWhatIsNotALiteral) {
            "[a <<rexMatch(R'<<', y)>>]"},
           {"a byte-order mark", "\xEF\xBB\xBF#charset \"utf-8\"\nx = 'a';", "[a]"},
       },
-      TadsDialect::Tads3);
+      TadsDialect::Tads3, textsOf);
 }
 
 TEST(TadsLexer, ReadsEveryQuoteKind) {
-  expectTexts(
+  expectLexed(
       {
           {"the other quote inside", "x = \"it's\"; y = 'say \"hi\"';", "[it's][say \"hi\"]"},
           {"escapes stay as written", "x = \"a\\\"b\\\\c\\n\\t\\^d\\u00e9\\x41\\101\\ \\<\";",
@@ -64,7 +45,7 @@ TEST(TadsLexer, ReadsEveryQuoteKind) {
           {"a backslash escapes a whole run", "x = \"\"\"a\\\"\"\"\" b\"\"\";", "[a\\\"\"\"\" b]"},
           {"two quotes do not close a triple", "x = '''a''b''';", "[a''b]"},
       },
-      TadsDialect::Tads3);
+      TadsDialect::Tads3, textsOf);
   LexResult r = lexChecked("x = '''a'''; y = \"\"\"b\"\"\"; z = 'c'; w = \"d\";");
   ASSERT_EQ(r.literals.size(), 4);
   EXPECT_EQ(r.literals[0].quote, QuoteKind::TripleSingle);
@@ -74,7 +55,7 @@ TEST(TadsLexer, ReadsEveryQuoteKind) {
 }
 
 TEST(TadsLexer, ReadsEmbeddedExpressions) {
-  expectTexts(
+  expectLexed(
       {
           {"an expression", "x = \"a <<obj.name>> b\";", "[a <<obj.name>> b]"},
           {"its own literals", "x = \"a <<lit ? 'burning' : 'cold'>> b\";",
@@ -96,7 +77,7 @@ TEST(TadsLexer, ReadsEmbeddedExpressions) {
           {"control forms", "x = \"<<if a>>b<<else>>c<<end>><<one of>>d<<or>>e<<stopping>>\";",
            "[<<if a>>b<<else>>c<<end>><<one of>>d<<or>>e<<stopping>>]"},
       },
-      TadsDialect::Tads3);
+      TadsDialect::Tads3, textsOf);
   LexResult r = lexChecked("x = \"a <<n>> <<%d n>> <<first time>>b<<only>>\";");
   ASSERT_EQ(r.literals.size(), 1);
   const QVector<EmbeddedPart>& parts = r.literals[0].embedded;
@@ -111,7 +92,7 @@ TEST(TadsLexer, ReadsEmbeddedExpressions) {
 }
 
 TEST(TadsLexer, FoldsLineBreaksByTheSpacingInForce) {
-  expectTexts(
+  expectLexed(
       {
           {"a break and the next line's blanks become one space", "x = 'a  \n     b';", "[a   b]"},
           {"an empty line gives two spaces", "x = 'a\n\n   b';", "[a  b]"},
@@ -144,7 +125,7 @@ TEST(TadsLexer, FoldsLineBreaksByTheSpacingInForce) {
            "x = \"a\n <<f(1,\n 2)>>\n b\";",
            "[a<<f(1,\n 2)>>b]"},
       },
-      TadsDialect::Tads3);
+      TadsDialect::Tads3, textsOf);
   LexResult r = lexChecked(
       "a = 'x';\n#pragma newline_spacing(preserve)\nb = 'y\nz';\n"
       "#pragma newline_spacing(delete)\nc = 'w';");
@@ -158,7 +139,7 @@ TEST(TadsLexer, FoldsLineBreaksByTheSpacingInForce) {
 }
 
 TEST(TadsLexer, ReportsLiteralsTheCompilerRejects) {
-  expectTexts(
+  expectLexed(
       {
           {"';' alone on a continued line", "x = 'a';\ny = \"abc\n;\nz = 'd';", "[a][d]",
            "2: string literal opened on line 2 appears unterminated: ';' stands alone on line 3\n"},
@@ -179,11 +160,11 @@ TEST(TadsLexer, ReportsLiteralsTheCompilerRejects) {
           {"a lone backslash before the end", "x = 'abc\\';", "",
            "1: string literal opened on line 1 is left open at end of file\n"},
       },
-      TadsDialect::Tads3);
+      TadsDialect::Tads3, textsOf);
 }
 
 TEST(TadsLexer, ReadsTheTads2Dialect) {
-  expectTexts(
+  expectLexed(
       {
           {"no triple quotes", "x = \"\"\"a\"\"\";", "[][a][]"},
           {"no R literals", "x = R'a';", "[a]"},
@@ -199,7 +180,7 @@ TEST(TadsLexer, ReadsTheTads2Dialect) {
           {"comments and preprocessor lines", "#include <adv.t>\n// it's\nx = /* 'no' */ 'a';",
            "[a]"},
       },
-      TadsDialect::Tads2);
+      TadsDialect::Tads2, textsOf);
 }
 
 TEST(TadsLexer, SpansAreExactByteOffsets) {
