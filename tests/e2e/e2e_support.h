@@ -15,6 +15,18 @@ inline ProcessRun runTool(const QStringList& arguments, const QString& workingDi
   return runProcess(QStringLiteral(BRISVANE_EXE), arguments, workingDirectory);
 }
 
+/// Get mode's arguments for the project game/ and the document `resFile`.
+inline QStringList getArgs(const QString& format, const QString& resFile) {
+  return {"--mode=get", "--format=" + format, "--root-dir=game", "--res-file=" + resFile};
+}
+
+/// New mode's arguments for the project game/, the document `inDoc` and the
+/// copy `resDir`.
+inline QStringList newArgs(const QString& format, const QString& inDoc, const QString& resDir) {
+  return {"--mode=new", "--format=" + format, "--root-dir=game", "--in-doc=" + inDoc,
+          "--res-dir=" + resDir};
+}
+
 /// Copies the tree below `from` (as testfiles::readTree lists it) into `to`.
 /// False on the first failure.
 bool copyTree(const QString& from, const QString& to);

@@ -15,6 +15,8 @@
 
 namespace {
 
+using e2e::getArgs;
+using e2e::newArgs;
 using testfiles::readFile;
 using testfiles::readTree;
 using testfiles::Tree;
@@ -39,15 +41,6 @@ QByteArray bigLine(int count, int width) {
   line.reserve(count * (width + 3) + 8);
   for (int i = 0; i < count; ++i) line += " \"" + QByteArray(width, 'a' + i % 26) + '"';
   return line;
-}
-
-QStringList getArgs(const QString& format) {
-  return {"--mode=get", "--format=" + format, "--root-dir=game", "--res-file=doc." + format};
-}
-
-QStringList newArgs(const QString& format, const QString& document, const QString& resDir) {
-  return {"--mode=new", "--format=" + format, "--root-dir=game", "--in-doc=" + document,
-          "--res-dir=" + resDir};
 }
 
 class HostileInput : public testing::Test {
@@ -93,7 +86,7 @@ TEST_F(HostileInput, TwentyMegabyteLines) {
   write("game/cut.t", "cut: Thing\n" + bigLine(10000, 2000) + " \"open\n");
   EXPECT_EQ(str(lines({"Scanning:  \"game\"", "Process file:  \"big\"", "Process file:  \"cut\"",
                        "Warning! May be miltiline string found at line:  1 . Ignore", "Finished"})),
-            str(run(getArgs("csv"))));
+            str(run(getArgs("csv", "doc.csv"))));
   EXPECT_EQ(10000, read("doc.csv").count("\nLINE;"));
   // New mode with two corrected texts of 4 MB for a line of two literals.
   // (Patching costs the line's length per literal: thousands of literals on a
@@ -116,7 +109,7 @@ TEST_F(HostileInput, HundredThousandLines) {
   const QByteArray walk = lines({"Scanning:  \"game\"", "Process file:  \"long\"", "Finished"});
   for (const QString format : {"html", "csv"}) {
     SCOPED_TRACE(format.toStdString());
-    EXPECT_EQ(str(walk), str(run(getArgs(format))));
+    EXPECT_EQ(str(walk), str(run(getArgs(format, "doc." + format))));
     const QByteArray patched = run(newArgs(format, "doc." + format, "out-" + format));
     EXPECT_EQ(100000, patched.count("\nln: "));
     EXPECT_TRUE(patched.endsWith(lines({"ln:  100000 0"}) + walk));
@@ -133,7 +126,7 @@ TEST_F(HostileInput, TreeTwoHundredLevelsDeep) {
   }
   walk += QStringList{"Process file:  \"deep\"", "Finished"};
   write(deep + "/deep.t", "deep: Thing\n  desc = \"bottom\"\n");
-  EXPECT_EQ(str(lines(walk)), str(run(getArgs("csv"))));
+  EXPECT_EQ(str(lines(walk)), str(run(getArgs("csv", "doc.csv"))));
   const QStringList reading{"File name:  \"deep\"", "Chunk name:  \"deep: Thing\"", "ln:  1 0"};
   EXPECT_EQ(str(lines(reading + walk)), str(run(newArgs("csv", "doc.csv", "out"))));
   EXPECT_EQ("deep: Thing\r\n  desc = \"bottom\"\r\n",
@@ -148,7 +141,7 @@ TEST_F(HostileInput, SymbolicLinkLoopsAreNotFollowed) {
   const QByteArray walk =
       lines({"Scanning:  \"game\"", "Process file:  \"a\"", "Scanning:  \"" + at("game/a") + "\"",
              "Process file:  \"b\"", "Finished"});
-  EXPECT_EQ(str(walk), str(run(getArgs("csv"))));
+  EXPECT_EQ(str(walk), str(run(getArgs("csv", "doc.csv"))));
   EXPECT_TRUE(run(newArgs("csv", "doc.csv", "out")).endsWith(walk));
   EXPECT_EQ((QStringList{"a.t", "a/", "a/b.t"}), readTree(at("out")).keys());
 }
@@ -163,7 +156,7 @@ TEST_F(HostileInput, UnreadableFileAndDirectoryAreSkipped) {
   const QByteArray walk =
       lines({"Scanning:  \"game\"", "Process file:  \"a\"", "Process file:  \"b\"",
              "Scanning:  \"" + at("game/c") + "\"", "Finished"});
-  EXPECT_EQ(str(walk), str(run(getArgs("csv"))));
+  EXPECT_EQ(str(walk), str(run(getArgs("csv", "doc.csv"))));
   EXPECT_EQ(str(kReadA + walk), str(run(newArgs("csv", "doc.csv", "out"))));
   EXPECT_EQ((QStringList{"a.t", "c/"}), readTree(at("out")).keys());
   // Unlocked again, so that the temporary directory can be removed.

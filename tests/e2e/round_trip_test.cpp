@@ -107,11 +107,9 @@ TEST_P(RoundTrip, UntouchedDocumentGivesSourcesBackWithCrLfLineEnds) {
     ASSERT_TRUE(writeFile(temp.path() + "/game/" + path, sources[path]));
   }
 
-  for (const QStringList& mode :
-       {QStringList{"--mode=get", "--res-file=doc." + format},
-        QStringList{"--mode=new", "--in-doc=doc." + format, "--res-dir=out"}}) {
-    const ProcessRun run = e2e::runTool(
-        QStringList{mode[0], "--root-dir=game", "--format=" + format} + mode.mid(1), temp.path());
+  for (const QStringList& args :
+       {e2e::getArgs(format, "doc." + format), e2e::newArgs(format, "doc." + format, "out")}) {
+    const ProcessRun run = e2e::runTool(args, temp.path());
     ASSERT_TRUE(run.finished);
     ASSERT_EQ(0, run.exitCode) << run.standardError.toStdString();
     EXPECT_FALSE(run.standardError.contains("Warning") || run.standardError.contains("Error"))

@@ -61,8 +61,7 @@ TEST_F(WriteFailure, GetModeIntoAFullDevice) {
   if (!QFileInfo::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
   for (const QString format : {"html", "csv"}) {
     SCOPED_TRACE(format.toStdString());
-    const ProcessRun run = e2e::runTool(
-        {"--mode=get", "--format=" + format, "--root-dir=game", "--res-file=/dev/full"}, work_);
+    const ProcessRun run = e2e::runTool(e2e::getArgs(format, "/dev/full"), work_);
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(1, run.exitCode);
     EXPECT_TRUE(
@@ -76,9 +75,7 @@ TEST_F(WriteFailure, GetModeIntoAFullDevice) {
 
 TEST_F(WriteFailure, GetModeIntoAFullFileSystemLeavesNoDocument) {
   mountSmallFileSystem(4);
-  const ProcessRun run = e2e::runTool(
-      {"--mode=get", "--format=html", "--root-dir=game", "--res-file=" + mount_ + "/doc.html"},
-      work_);
+  const ProcessRun run = e2e::runTool(e2e::getArgs("html", mount_ + "/doc.html"), work_);
   EXPECT_EQ(1, run.exitCode);
   EXPECT_TRUE(run.standardError.endsWith("Error! Cannot write file  \"" + mount_.toUtf8() +
                                          "/doc.html\"  " + kNoSpace))
@@ -88,12 +85,10 @@ TEST_F(WriteFailure, GetModeIntoAFullFileSystemLeavesNoDocument) {
 
 TEST_F(WriteFailure, NewModeStopsAtTheFirstCopyThatDoesNotFit) {
   mountSmallFileSystem(8);  // two pages: a.t and b.t fit, c.t does not
-  const QStringList get{"--mode=get", "--format=csv", "--root-dir=game", "--res-file=doc.csv"};
-  ASSERT_EQ(0, e2e::runTool(get, work_).exitCode);
-  const QStringList patch{"--mode=new", "--format=csv", "--root-dir=game", "--in-doc=doc.csv"};
-  ASSERT_EQ(0, e2e::runTool(patch + QStringList{"--res-dir=roomy"}, work_).exitCode);
+  ASSERT_EQ(0, e2e::runTool(e2e::getArgs("csv", "doc.csv"), work_).exitCode);
+  ASSERT_EQ(0, e2e::runTool(e2e::newArgs("csv", "doc.csv", "roomy"), work_).exitCode);
 
-  const ProcessRun run = e2e::runTool(patch + QStringList{"--res-dir=" + mount_ + "/out"}, work_);
+  const ProcessRun run = e2e::runTool(e2e::newArgs("csv", "doc.csv", mount_ + "/out"), work_);
   EXPECT_EQ(1, run.exitCode);
   EXPECT_TRUE(run.standardError.endsWith("Process file:  \"c\" \nError! Cannot write file  \"" +
                                          mount_.toUtf8() + "/out/c.t\"  " + kNoSpace))
