@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
 packages=(build-essential cmake pkg-config qtbase5-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libxml2-dev "$@")
+          libbenchmark-dev libxml2-dev libgettextpo-dev gettext translate-toolkit "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -1,0 +1,13 @@
+#ifndef BRISVANE_PO_IMPORT_RUN_H
+#define BRISVANE_PO_IMPORT_RUN_H
+
+#include <QTextStream>
+
+#include "po/po_command_line.h"
+
+/// Runs `brisvane-po import`: a corrected get-mode document becomes a PO file.
+/// Messages for the user go to `out` and `err`. Returns the exit code
+/// (0 ok, 1 problems reported, 2 a file that cannot be read or written).
+int runImport(const PoConfig& config, QTextStream& out, QTextStream& err);
+
+#endif
