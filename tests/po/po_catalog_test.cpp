@@ -1,0 +1,78 @@
+#include "po/po_catalog.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "process_run.h"
+
+namespace {
+
+QVector<PoEntry> sampleEntries() {
+  PoEntry plain;
+  plain.msgid = QStringLiteral("A brass lamp, \\\"old\\\" <<lamp.isLit ? 'lit' : 'dark'>>.");
+  plain.references = QStringList{QStringLiteral("rooms/hall.t:12"), QStringLiteral("items.t:7")};
+  plain.comments = QStringList{QStringLiteral("lamp.desc, double-quoted"),
+                    QStringLiteral("hall, template part 2, single-quoted: may be vocabulary or code")};
+  PoEntry translated;
+  translated.hasContext = true;
+  translated.context = QStringLiteral("lamp");
+  translated.msgid = QStringLiteral("lamp");
+  translated.msgstr = QStringLiteral("лампа");
+  translated.references = QStringList{QStringLiteral("items.t:3")};
+  translated.fuzzy = true;
+  return {plain, translated};
+}
+
+TEST(PoCatalog, WhatIsWrittenReadsBackTheSame) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("game.pot"));
+  QString error;
+  const QVector<PoEntry> written = sampleEntries();
+  ASSERT_TRUE(writePoFile(path, templateHeader(), written, error)) << error.toStdString();
+  QVector<PoEntry> read;
+  ASSERT_TRUE(readPoFile(path, read, error)) << error.toStdString();
+  ASSERT_EQ(read.size(), written.size());
+  for (int i = 0; i < read.size(); ++i) {
+    EXPECT_EQ(read[i].hasContext, written[i].hasContext);
+    EXPECT_EQ(read[i].context, written[i].context);
+    EXPECT_EQ(read[i].msgid, written[i].msgid);
+    EXPECT_EQ(read[i].msgstr, written[i].msgstr);
+    EXPECT_EQ(read[i].references, written[i].references);
+    EXPECT_EQ(read[i].fuzzy, written[i].fuzzy);
+  }
+  const QString msgfmt = QStandardPaths::findExecutable(QStringLiteral("msgfmt"));
+  if (msgfmt.isEmpty()) GTEST_SKIP() << "msgfmt is not installed";
+  const ProcessRun check =
+      runProcess(msgfmt, {QStringLiteral("-c"), QStringLiteral("-o"), QStringLiteral("/dev/null"), path},
+                 dir.path());
+  EXPECT_EQ(check.exitCode, 0) << check.standardError.toStdString();
+}
+
+TEST(PoCatalog, ABrokenFileGivesGettextsMessageWithItsLine) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("broken.po"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("msgid \"a\"\nmsgstr \"b\"\n\nmsgid \"c\nmsgstr \"d\"\n");
+  file.close();
+  QVector<PoEntry> read;
+  QString error;
+  EXPECT_FALSE(readPoFile(path, read, error));
+  EXPECT_TRUE(error.contains(path + QStringLiteral(":5: end-of-line within string"))) << error.toStdString();
+}
+
+TEST(PoCatalog, AFailedWriteLeavesNothing) {
+  QString error;
+  EXPECT_FALSE(writePoFile(QStringLiteral("/dev/full"), templateHeader(), sampleEntries(), error));
+  EXPECT_TRUE(error.contains(QStringLiteral("/dev/full"))) << error.toStdString();
+  QTemporaryDir dir;
+  const QString missing = dir.filePath(QStringLiteral("no/such/folder/out.pot"));
+  EXPECT_FALSE(writePoFile(missing, templateHeader(), sampleEntries(), error));
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+}  // namespace
