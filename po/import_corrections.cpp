@@ -28,8 +28,9 @@ ImportTally applyCorrections(const CorrectionList& corrections, QVector<PoEntry>
     if (!entry.fuzzy) ++tally.fuzzy;
     entry.fuzzy = true;
     reports << correction.where +
-                   QStringLiteral(": a second translation of \"%1\" differs from the one at %2; "
-                                  "the first is kept and marked fuzzy")
+                   QStringLiteral(
+                       ": a second translation of \"%1\" differs from the one at %2; "
+                       "the first is kept and marked fuzzy")
                        .arg(entry.msgid, first.value());
   }
   return tally;

@@ -15,8 +15,9 @@ int unmaskedColumn(const QString& line, int maskedIndex) {
   int raw = 0;
   int masked = 0;
   while (masked < maskedIndex && raw < line.size()) {
-    const bool escapedQuote = line[raw] == QLatin1Char('\\') && raw + 1 < line.size() &&
-                              (line[raw + 1] == QLatin1Char('"') || line[raw + 1] == QLatin1Char('\''));
+    const bool escapedQuote =
+        line[raw] == QLatin1Char('\\') && raw + 1 < line.size() &&
+        (line[raw + 1] == QLatin1Char('"') || line[raw + 1] == QLatin1Char('\''));
     raw += escapedQuote ? 2 : 1;
     masked += escapedQuote ? 8 : 1;  // "<DQUOTE>" and "<SQUOTE>"
   }
@@ -59,7 +60,8 @@ QHash<quint64, int> singleLineLiteralPositions(const QByteArray& source,
     QByteArray prefix = source.mid(lineStart, literal.bodyBegin - lineStart);
     prefix.replace('\r', QByteArray());
     const int column = codec->toUnicode(prefix).size();
-    positions.insert(positionKey(static_cast<quint32>(literal.line - 1), static_cast<quint32>(column)), i);
+    positions.insert(
+        positionKey(static_cast<quint32>(literal.line - 1), static_cast<quint32>(column)), i);
   }
   return positions;
 }

@@ -45,8 +45,9 @@ void importFile(const ProjectSource& source, const SourceFile& file, const LexRe
                                 .arg(row.literalIndex);
       const auto literal = getMode.constFind(positionKey(row.lineIndex, row.literalIndex));
       if (literal == getMode.constEnd()) {
-        reports << where + QStringLiteral(": get mode finds no such literal in the source "
-                                          "(the document is older than the source?); left out");
+        reports << where + QStringLiteral(
+                               ": get mode finds no such literal in the source "
+                               "(the document is older than the source?); left out");
         continue;
       }
       const RowTranslation translation =
@@ -54,14 +55,16 @@ void importFile(const ProjectSource& source, const SourceFile& file, const LexRe
       if (!translation.changed) continue;
       const int index = positions.value(positionKey(row.lineIndex, literal->column), -1);
       if (index < 0) {
-        reports << where + QStringLiteral(": matches no literal of the source (comment text, "
-                                          "or part of a literal over several lines); left out");
+        reports << where + QStringLiteral(
+                               ": matches no literal of the source (comment text, "
+                               "or part of a literal over several lines); left out");
         continue;
       }
       const QString msgid = decodeIn(file, lexed.literals[index].text);
       if (!holdsLetter(msgid)) {
-        reports << where + QStringLiteral(": the literal holds no letter, so it has no entry; "
-                                          "left out");
+        reports << where + QStringLiteral(
+                               ": the literal holds no letter, so it has no entry; "
+                               "left out");
         continue;
       }
       corrections.append(Correction{msgid, translation.text, where});
@@ -71,19 +74,23 @@ void importFile(const ProjectSource& source, const SourceFile& file, const LexRe
 
 }  // namespace
 
-int runImport(const PoConfig& config, QTextStream&, QTextStream& err) {
-  QFile document(config.inDoc);
-  if (!document.open(QIODevice::ReadOnly)) {
-    err << "brisvane-po: cannot read " << config.inDoc << ": " << document.errorString() << '\n';
+int runImport(const PoConfig& config, QTextStream& out, QTextStream& err) {
+  if (!QFileInfo(config.rootDir).isDir()) {
+    err << "brisvane-po: " << config.rootDir << ": no such folder\n";
     return 2;
   }
+  QFile document(config.inDoc);
+  if (!document.open(QIODevice::ReadOnly)) {
+    err << "brisvane-po: " << config.inDoc << ": " << document.errorString() << '\n';
+    return 1;
+  }
   const QByteArray bytes = document.readAll();
-  const TolerantReading reading = config.format == QLatin1String("csv")
-                                      ? readTolerantCsv(bytes)
-                                      : readTolerantHtml(bytes);
+  const TolerantReading reading =
+      config.format == QLatin1String("csv") ? readTolerantCsv(bytes) : readTolerantHtml(bytes);
   QStringList reports;
   for (const auto& note : reading.notes) {
-    reports << QStringLiteral("%1:%2: %3; left out").arg(config.inDoc).arg(note.first).arg(note.second);
+    reports
+        << QStringLiteral("%1:%2: %3; left out").arg(config.inDoc).arg(note.first).arg(note.second);
   }
 
   const SectionsByName sections = indexSections(reading.model);
@@ -99,6 +106,12 @@ int runImport(const PoConfig& config, QTextStream&, QTextStream& err) {
       continue;
     }
     const LexResult lexed = lexTads(file.bytes);
+    for (const LexProblem& trouble : lexed.problems) {
+      reports << QStringLiteral("%1:%2: %3")
+                     .arg(source.relativePath)
+                     .arg(trouble.line)
+                     .arg(trouble.message);
+    }
     builder.addFile(source.relativePath, file, lexed);
     const QString baseName = QFileInfo(source.absolutePath).baseName();
     const int section = sections.value(baseName).value(filesSeen[baseName]++, -1);
@@ -119,10 +132,10 @@ int runImport(const PoConfig& config, QTextStream&, QTextStream& err) {
   QString error;
   if (!writePoFile(config.output, templateHeader(), entries, error)) {
     err << "brisvane-po: " << error << '\n';
-    return 2;
+    return 1;
   }
   for (const QString& report : reports) err << report << '\n';
-  err << tally.translated << " of " << entries.size() << " entries translated, " << tally.fuzzy
-      << " fuzzy; " << reports.size() << " rows reported\n";
+  out << config.output << ": " << tally.translated << " of " << entries.size()
+      << " entries translated, " << tally.fuzzy << " fuzzy; " << reports.size() << " reported\n";
   return reports.isEmpty() ? 0 : 1;
 }

@@ -7,7 +7,8 @@
 
 /// Runs `brisvane-po import`: a corrected get-mode document becomes a PO file.
 /// Messages for the user go to `out` and `err`. Returns the exit code
-/// (0 ok, 1 problems reported, 2 a file that cannot be read or written).
+/// (0 ok; 1 rows or files reported, or a file that cannot be read or
+/// written; 2 a root folder that is not one).
 int runImport(const PoConfig& config, QTextStream& out, QTextStream& err);
 
 #endif

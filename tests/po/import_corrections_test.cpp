@@ -13,12 +13,10 @@ PoEntry entry(const QString& msgid) {
 TEST(ImportCorrections, FirstTextWinsAndAConflictIsFuzzyAndReported) {
   QVector<PoEntry> entries{entry("lamp"), entry("key"), entry("door")};
   const CorrectionList corrections{
-      {"lamp", "лампа", "a.t:1 (literal 0)"},
-      {"key", "ключ", "a.t:2 (literal 0)"},
+      {"lamp", "лампа", "a.t:1 (literal 0)"},      {"key", "ключ", "a.t:2 (literal 0)"},
       {"lamp", "лампа", "b.t:1 (literal 0)"},   // the same text again: no conflict
       {"lamp", "фонарь", "b.t:7 (literal 1)"},  // a different one: fuzzy
-      {"lamp", "светильник", "c.t:3 (literal 0)"},
-      {"gone", "нет", "c.t:9 (literal 0)"},
+      {"lamp", "светильник", "c.t:3 (literal 0)"}, {"gone", "нет", "c.t:9 (literal 0)"},
   };
   QStringList reports;
   const ImportTally tally = applyCorrections(corrections, entries, reports);

@@ -41,8 +41,8 @@ TEST(ImportMatcher, PlacesLexerLiteralsInTheLinesGetModeDecodes) {
   };
   const Case cases[] = {
       {"code page 1251 counts bytes", "x = '\xc0\xc1'; y = 'b';\n", "b'", 1, 15},
-      {"after a UTF-8 mark, characters",
-       "\xEF\xBB\xBFx = '\xD0\x90\xD0\x91'; y = 'b';\n", "b'", 1, 15},
+      {"after a UTF-8 mark, characters", "\xEF\xBB\xBFx = '\xD0\x90\xD0\x91'; y = 'b';\n", "b'", 1,
+       15},
       {"carriage returns dropped", "a\r\nx = 'b';\r\n", "b'", 2, 5},
   };
   for (const Case& c : cases) {
