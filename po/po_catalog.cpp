@@ -201,6 +201,8 @@ bool readPoFile(const QString& path, QVector<PoEntry>& entries, QString& error) 
     entry.msgid = decoded(msgid, codec);
     entry.msgstr = decoded(po_message_msgstr(message), codec);
     entry.fuzzy = po_message_is_fuzzy(message) != 0;
+    const QString notes = decoded(po_message_extracted_comments(message), codec);
+    if (!notes.isEmpty()) entry.comments = notes.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (int i = 0; po_filepos_t place = po_message_filepos(message, i); ++i) {
       entry.references << QStringLiteral("%1:%2")
                               .arg(decoded(po_filepos_file(place), codec))

@@ -64,12 +64,16 @@ void TemplateBuilder::addFile(const QString& relativePath, const SourceFile& fil
       entry.context = context;
       entry.msgid = text;
       entries_.append(entry);
+      notesOf_.append(QSet<QString>());
     } else {
       index = found.value();
     }
     PoEntry& entry = entries_[index];
     entry.references.append(QStringLiteral("%1:%2").arg(relativePath).arg(literal.line));
     const QString note = placeNote(literal);
-    if (!entry.comments.contains(note)) entry.comments.append(note);
+    if (!notesOf_[index].contains(note)) {
+      notesOf_[index].insert(note);
+      entry.comments.append(note);
+    }
   }
 }

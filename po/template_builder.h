@@ -2,6 +2,7 @@
 #define BRISVANE_PO_TEMPLATE_BUILDER_H
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -33,6 +34,7 @@ class TemplateBuilder {
   bool byDefinition_;
   QVector<PoEntry> entries_;
   QHash<QString, int> indexByKey_;
+  QVector<QSet<QString>> notesOf_;  ///< each entry's notes, for finding repeats
 };
 
 #endif

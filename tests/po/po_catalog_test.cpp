@@ -36,6 +36,7 @@ TEST(PoCatalog, WhatIsWrittenReadsBackTheSame) {
   QVector<PoEntry> read;
   ASSERT_TRUE(readPoFile(path, read, error)) << error.toStdString();
   ASSERT_EQ(read.size(), written.size());
+  EXPECT_EQ(read[0].comments, written[0].comments);
   for (int i = 0; i < read.size(); ++i) {
     EXPECT_EQ(read[i].hasContext, written[i].hasContext);
     EXPECT_EQ(read[i].context, written[i].context);
