@@ -33,11 +33,11 @@ int runExtract(const PoConfig& config, QTextStream& out, QTextStream& err) {
     builder.addFile(source.relativePath, file, lexed);
   }
   QString error;
-  if (!writePoFile(config.output, templateHeader(), builder.entries(), error)) {
+  if (!builder.write(config.output, error)) {
     err << "brisvane-po: " << error << '\n';
     return 1;
   }
-  out << config.output << ": " << builder.entries().size() << " entries from " << literals
+  out << config.output << ": " << builder.entryCount() << " entries from " << literals
       << " literals in " << sources.size() << " files\n";
   return problems == 0 ? 0 : 1;
 }

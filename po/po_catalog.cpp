@@ -6,10 +6,13 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTemporaryDir>
 #include <QTextCodec>
+#include <cerrno>
 #include <csetjmp>
+#include <cstdio>
+#include <cstring>
 #include <cstdlib>
 
 namespace {
@@ -48,37 +51,6 @@ void onProblem2(int severity, po_message_t, const char* filename1, size_t lineno
 
 const po_xerror_handler kHandler = {onProblem, onProblem2};
 
-/// Builds the in-memory file. Only gettext's objects live here, so a jump out
-/// of the library skips no destructor.
-po_file_t buildFile(const QByteArray& header, const QVector<PoEntry>& entries) {
-  po_file_t file = po_file_create();
-  po_message_iterator_t iterator = po_message_iterator(file, nullptr);
-  po_message_t head = po_message_create();
-  po_message_set_msgid(head, "");
-  po_message_set_msgstr(head, header.constData());
-  po_message_set_fuzzy(head, 1);
-  po_message_insert(iterator, head);
-  for (const PoEntry& entry : entries) {
-    po_message_t message = po_message_create();
-    if (entry.hasContext) po_message_set_msgctxt(message, entry.context.toUtf8().constData());
-    po_message_set_msgid(message, entry.msgid.toUtf8().constData());
-    po_message_set_msgstr(message, entry.msgstr.toUtf8().constData());
-    for (const QString& reference : entry.references) {
-      const int colon = reference.lastIndexOf(QLatin1Char(':'));
-      po_message_add_filepos(message, reference.left(colon).toUtf8().constData(),
-                             size_t(reference.mid(colon + 1).toULongLong()));
-    }
-    if (!entry.comments.isEmpty()) {
-      po_message_set_extracted_comments(
-          message, (entry.comments.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8().constData());
-    }
-    if (entry.fuzzy) po_message_set_fuzzy(message, 1);
-    po_message_insert(iterator, message);
-  }
-  po_message_iterator_free(iterator);
-  return file;
-}
-
 bool writeThroughLibrary(po_file_t file, const QByteArray& path) {
   std::jmp_buf jump;
   gFatalJump = &jump;
@@ -108,26 +80,41 @@ QString decoded(const char* text, QTextCodec* codec) {
   return codec ? codec->toUnicode(text) : QString::fromUtf8(text);
 }
 
-/// Writes `bytes` to `path`: a regular file through a file beside it renamed
-/// at the end; a device or pipe (which must never be replaced) directly.
-bool saveWhole(const QString& path, const QByteArray& bytes, QString& error) {
-  const QFileInfo info(path);
-  if (info.exists() && !info.isFile()) {
-    QFile device(path);
-    if (!device.open(QIODevice::WriteOnly) || device.write(bytes) != bytes.size() ||
-        !device.flush()) {
-      error = QStringLiteral("%1: cannot write: %2").arg(path, device.errorString());
-      return false;
-    }
-    return true;
+/// Copies the finished file `from` to the device or pipe `path` in pieces.
+bool copyToDevice(const QString& from, const QString& path, QString& error) {
+  QFile input(from);
+  QFile device(path);
+  if (!input.open(QIODevice::ReadOnly) || !device.open(QIODevice::WriteOnly)) {
+    error = QStringLiteral("%1: cannot write: %2").arg(path, device.errorString());
+    return false;
   }
-  QSaveFile target(path);
-  if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() ||
-      !target.commit()) {
-    error = QStringLiteral("%1: cannot write: %2").arg(path, target.errorString());
+  while (!input.atEnd()) {
+    const QByteArray piece = input.read(1 << 16);
+    if (device.write(piece) != piece.size()) break;
+  }
+  if (!device.flush() || device.error() != QFileDevice::NoError) {
+    error = QStringLiteral("%1: cannot write: %2").arg(path, device.errorString());
     return false;
   }
   return true;
+}
+
+PoEntry entryOf(po_message_t message, QTextCodec* codec) {
+  PoEntry entry;
+  const char* context = po_message_msgctxt(message);
+  entry.hasContext = context != nullptr;
+  entry.context = decoded(context, codec);
+  entry.msgid = decoded(po_message_msgid(message), codec);
+  entry.msgstr = decoded(po_message_msgstr(message), codec);
+  entry.fuzzy = po_message_is_fuzzy(message) != 0;
+  const QString notes = decoded(po_message_extracted_comments(message), codec);
+  if (!notes.isEmpty()) entry.comments = notes.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  for (int i = 0; po_filepos_t place = po_message_filepos(message, i); ++i) {
+    entry.references << QStringLiteral("%1:%2")
+                            .arg(decoded(po_filepos_file(place), codec))
+                            .arg(po_filepos_start_line(place));
+  }
+  return entry;
 }
 
 }  // namespace
@@ -149,29 +136,106 @@ QString templateHeader() {
       .arg(now);
 }
 
-bool writePoFile(const QString& path, const QString& header, const QVector<PoEntry>& entries,
-                 QString& error) {
-  // The library writes to a file name; it writes into a private folder and
-  // the finished bytes go to `path` in one save.
+PoBuilder::PoBuilder(const QString& header)
+    : file_(po_file_create()), iterator_(po_message_iterator(file_, nullptr)) {
+  po_message_t head = po_message_create();
+  po_message_set_msgid(head, "");
+  po_message_set_msgstr(head, header.toUtf8().constData());
+  po_message_set_fuzzy(head, 1);
+  po_message_insert(iterator_, head);
+}
+
+PoBuilder::~PoBuilder() {
+  po_message_iterator_free(iterator_);
+  po_file_free(file_);
+}
+
+int PoBuilder::add(const QByteArray& context, const QByteArray& msgid) {
+  po_message_t message = po_message_create();
+  if (!context.isNull()) po_message_set_msgctxt(message, context.constData());
+  po_message_set_msgid(message, msgid.constData());
+  po_message_set_msgstr(message, "");
+  po_message_insert(iterator_, message);
+  messages_.append(message);
+  return messages_.size() - 1;
+}
+
+void PoBuilder::addReference(int message, const QByteArray& file, int line) {
+  po_message_add_filepos(messages_[message], file.constData(), size_t(line));
+}
+
+void PoBuilder::setComments(int message, const QByteArray& lines) {
+  po_message_set_extracted_comments(messages_[message], lines.constData());
+}
+
+void PoBuilder::setTranslation(int message, const QByteArray& msgstr, bool fuzzy) {
+  po_message_set_msgstr(messages_[message], msgstr.constData());
+  po_message_set_fuzzy(messages_[message], fuzzy ? 1 : 0);
+}
+
+QVector<PoEntry> PoBuilder::entries() const {
+  QVector<PoEntry> entries;
+  entries.reserve(messages_.size());
+  for (po_message_t message : messages_) entries.append(entryOf(message, nullptr));
+  return entries;
+}
+
+bool PoBuilder::write(const QString& path, QString& error) {
+  // The library writes to a file name: a regular file is written beside
+  // `path` and renamed over it; a device (never to be replaced) gets the
+  // finished file from a private folder.
+  const QFileInfo target(path);
+  const bool device = target.exists() && !target.isFile();
   QTemporaryDir scratch;
-  if (!scratch.isValid()) {
-    error = QStringLiteral("%1: cannot create a temporary folder").arg(path);
+  QTemporaryFile beside(path + QStringLiteral(".XXXXXX"));
+  QString written;
+  if (device && scratch.isValid()) {
+    written = scratch.filePath(QStringLiteral("out.po"));
+  } else if (!device && beside.open()) {
+    written = beside.fileName();
+    beside.close();
+  } else {
+    error = QStringLiteral("%1: cannot write: %2").arg(path, beside.errorString());
     return false;
   }
-  const QString written = scratch.filePath(QStringLiteral("out.po"));
   QStringList problems;
   gProblems = &problems;
-  po_file_t file = buildFile(header.toUtf8(), entries);
-  const bool ok = writeThroughLibrary(file, QFile::encodeName(written));
-  po_file_free(file);
+  const bool ok = writeThroughLibrary(file_, QFile::encodeName(written));
   gProblems = nullptr;
-  QFile finished(written);
-  if (!ok || !finished.open(QIODevice::ReadOnly)) {
+  if (!ok) {
     error = problems.isEmpty() ? QStringLiteral("%1: cannot write").arg(path) : problems.join('\n');
     return false;
   }
-  return saveWhole(path, finished.readAll(), error);
+  if (device) return copyToDevice(written, path, error);
+  QFile::setPermissions(written, target.exists() ? target.permissions()
+                                                 : QFile::ReadOwner | QFile::WriteOwner |
+                                                       QFile::ReadGroup | QFile::ReadOther);
+  if (std::rename(QFile::encodeName(written).constData(), QFile::encodeName(path).constData()) != 0) {
+    error = QStringLiteral("%1: cannot write: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+  }
+  beside.setAutoRemove(false);
   return true;
+}
+
+bool writePoFile(const QString& path, const QString& header, const QVector<PoEntry>& entries,
+                 QString& error) {
+  PoBuilder builder(header);
+  for (const PoEntry& entry : entries) {
+    const QByteArray context = entry.context.toUtf8();
+    const int message = builder.add(
+        entry.hasContext ? (context.isNull() ? QByteArray("") : context) : QByteArray(),
+        entry.msgid.toUtf8());
+    for (const QString& reference : entry.references) {
+      const int colon = reference.lastIndexOf(QLatin1Char(':'));
+      builder.addReference(message, reference.left(colon).toUtf8(), reference.mid(colon + 1).toInt());
+    }
+    if (!entry.comments.isEmpty()) {
+      builder.setComments(message, (entry.comments.join(QLatin1Char('\n')) + '\n').toUtf8());
+    }
+    builder.setTranslation(message, entry.msgstr.toUtf8(), entry.fuzzy);
+  }
+  return builder.write(path, error);
 }
 
 bool readPoFile(const QString& path, QVector<PoEntry>& entries, QString& error) {
@@ -194,21 +258,7 @@ bool readPoFile(const QString& path, QVector<PoEntry>& entries, QString& error) 
   while (po_message_t message = po_next_message(iterator)) {
     const char* msgid = po_message_msgid(message);
     if (po_message_is_obsolete(message) || !*msgid || po_message_msgid_plural(message)) continue;
-    PoEntry entry;
-    const char* context = po_message_msgctxt(message);
-    entry.hasContext = context != nullptr;
-    entry.context = decoded(context, codec);
-    entry.msgid = decoded(msgid, codec);
-    entry.msgstr = decoded(po_message_msgstr(message), codec);
-    entry.fuzzy = po_message_is_fuzzy(message) != 0;
-    const QString notes = decoded(po_message_extracted_comments(message), codec);
-    if (!notes.isEmpty()) entry.comments = notes.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (int i = 0; po_filepos_t place = po_message_filepos(message, i); ++i) {
-      entry.references << QStringLiteral("%1:%2")
-                              .arg(decoded(po_filepos_file(place), codec))
-                              .arg(po_filepos_start_line(place));
-    }
-    entries.append(entry);
+    entries.append(entryOf(message, codec));
   }
   po_message_iterator_free(iterator);
   po_file_free(file);

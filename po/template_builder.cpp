@@ -46,34 +46,49 @@ QString placeNote(const TadsLiteral& literal) {
   return note;
 }
 
+TemplateBuilder::TemplateBuilder(bool contextByDefinition)
+    : byDefinition_(contextByDefinition), po_(templateHeader()) {}
+
 void TemplateBuilder::addFile(const QString& relativePath, const SourceFile& file,
                               const LexResult& lexed) {
+  const QByteArray path = relativePath.toUtf8();
   for (const TadsLiteral& literal : lexed.literals) {
     const QString text = decodeIn(file, literal.text);
     if (!holdsLetter(text)) continue;
-    const QString context = byDefinition_ ? literal.definition : QString();
+    const QByteArray context = byDefinition_ ? literal.definition.toUtf8() : QByteArray();
+    const QByteArray msgid = text.toUtf8();
     // A context never holds a line feed, so it separates the two parts.
-    const QString key = context + QLatin1Char('\n') + text;
+    const QByteArray key = context + '\n' + msgid;
     auto found = indexByKey_.constFind(key);
     int index;
     if (found == indexByKey_.constEnd()) {
-      index = entries_.size();
+      index = po_.add(context.isEmpty() ? QByteArray() : context, msgid);
       indexByKey_.insert(key, index);
-      PoEntry entry;
-      entry.hasContext = !context.isEmpty();
-      entry.context = context;
-      entry.msgid = text;
-      entries_.append(entry);
-      notesOf_.append(QSet<QString>());
+      notes_.append(QByteArray());
+      noteHashes_.append(QSet<quint64>());
     } else {
       index = found.value();
     }
-    PoEntry& entry = entries_[index];
-    entry.references.append(QStringLiteral("%1:%2").arg(relativePath).arg(literal.line));
-    const QString note = placeNote(literal);
-    if (!notesOf_[index].contains(note)) {
-      notesOf_[index].insert(note);
-      entry.comments.append(note);
-    }
+    po_.addReference(index, path, literal.line);
+    const QByteArray note = placeNote(literal).toUtf8();
+    const quint64 hash = (quint64(qHash(note, 0x9e3779b9U)) << 32) | qHash(note, 0x85ebca6bU);
+    if (noteHashes_[index].contains(hash)) continue;
+    noteHashes_[index].insert(hash);
+    notes_[index] += note + '\n';
   }
+}
+
+QVector<PoEntry> TemplateBuilder::entries() {
+  for (int i = 0; i < notes_.size(); ++i) po_.setComments(i, notes_[i]);
+  return po_.entries();
+}
+
+bool TemplateBuilder::write(const QString& path, QString& error) {
+  for (int i = 0; i < notes_.size(); ++i) {
+    po_.setComments(i, notes_[i]);
+    notes_[i] = QByteArray();
+  }
+  noteHashes_.clear();
+  indexByKey_.clear();
+  return po_.write(path, error);
 }

@@ -1,6 +1,7 @@
 #ifndef BRISVANE_PO_TEMPLATE_BUILDER_H
 #define BRISVANE_PO_TEMPLATE_BUILDER_H
 
+#include <QByteArray>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -17,24 +18,32 @@ bool holdsLetter(const QString& text);
 /// or template place, quote kind, and what a single-quoted literal may be.
 QString placeNote(const TadsLiteral& literal);
 
-/// Gathers the template's entries file by file: one entry per distinct text
-/// (per definition and text when keyed by definition), in the order texts
-/// first occur, with every place as a reference and a note.
+/// Gathers the template's entries file by file, straight into gettext's
+/// memory: one entry per distinct text (per definition and text when keyed by
+/// definition), in the order texts first occur, every place a reference and
+/// a note.
 class TemplateBuilder {
  public:
-  explicit TemplateBuilder(bool contextByDefinition) : byDefinition_(contextByDefinition) {}
+  explicit TemplateBuilder(bool contextByDefinition);
 
   /// Adds every literal of `lexed` that holds a letter; `relativePath` names
   /// the file in references.
   void addFile(const QString& relativePath, const SourceFile& file, const LexResult& lexed);
 
-  const QVector<PoEntry>& entries() const { return entries_; }
+  int entryCount() const { return notes_.size(); }
+
+  /// The entries gathered so far, for a caller that fills in translations.
+  QVector<PoEntry> entries();
+
+  /// Writes the template to `path` (see PoBuilder::write).
+  bool write(const QString& path, QString& error);
 
  private:
   bool byDefinition_;
-  QVector<PoEntry> entries_;
-  QHash<QString, int> indexByKey_;
-  QVector<QSet<QString>> notesOf_;  ///< each entry's notes, for finding repeats
+  PoBuilder po_;
+  QHash<QByteArray, int> indexByKey_;
+  QVector<QByteArray> notes_;           ///< each entry's "#." lines so far
+  QVector<QSet<quint64>> noteHashes_;   ///< which notes each entry has
 };
 
 #endif
