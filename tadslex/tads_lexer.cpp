@@ -1,7 +1,34 @@
 #include "tadslex/tads_lexer.h"
 
+#include "tadslex/code_token.h"
+#include "tadslex/context_reader.h"
+#include "tadslex/lex_state.h"
+
+namespace {
+
+void removeDropped(QVector<TadsLiteral>& literals, const QVector<bool>& dropped) {
+  int kept = 0;
+  for (int k = 0; k < literals.size(); ++k) {
+    if (dropped[k]) continue;
+    if (kept != k) literals[kept] = std::move(literals[k]);
+    ++kept;
+  }
+  literals.resize(kept);
+}
+
+}  // namespace
+
+// Two phases over the bytes: the scanner tells code, comments, preprocessor
+// lines and literals apart (reading each literal's span, folded text and
+// embedded parts); the context reader then walks the code tokens between the
+// literals to name their definitions and properties.
 LexResult lexTads(const QByteArray& source, TadsDialect dialect) {
-  Q_UNUSED(source);
-  Q_UNUSED(dialect);
-  return {};
+  LexResult result;
+  LexState state(source, dialect, &result);
+  if (source.startsWith("\xEF\xBB\xBF")) state.pos = 3;  // a UTF-8 byte-order mark
+  QVector<CodeToken> tokens = scanCode(state);
+  ContextReader context(source, dialect, tokens, result.literals);
+  context.readAll();
+  removeDropped(result.literals, context.dropped());
+  return result;
 }

@@ -23,12 +23,20 @@ enum class LiteralRole {
   Vocabulary,  ///< a token of a grammar rule or VerbRule, matched against input
 };
 
+/// What a `<<...>>` part of a literal is (added; see `tadslex/control_form.h`).
+enum class EmbeddedKind {
+  Expression,  ///< `<<lamp.name>>`: code whose value is printed
+  Format,      ///< `<<%5.2f x>>`: a format directive with its expression
+  Control,     ///< `<<if x>>`, `<<else>>`, `<<end>>`, `<<one of>>`, `<<or>>`, ...
+};
+
 /// One `<<...>>` part of a literal: an embedded expression, a `<<%` format or
 /// a control form (`<<if x>>`, `<<else>>`, `<<one of>>`, ...). Byte offsets
 /// into the lexed source; `begin` at the first `<`, `end` past the last `>`.
 struct EmbeddedPart {
   int begin = 0;
   int end = 0;
+  EmbeddedKind kind = EmbeddedKind::Expression;  ///< added: what the part is
 };
 
 /// One string literal as the compiler reads it. Every offset is a byte offset
@@ -36,12 +44,12 @@ struct EmbeddedPart {
 /// [bodyBegin, bodyEnd) and copying every other byte changes nothing else.
 struct TadsLiteral {
   QuoteKind quote = QuoteKind::Double;
-  int begin = 0;      ///< the first opening quote
-  int end = 0;        ///< past the last closing quote
-  int bodyBegin = 0;  ///< the first byte after the opening quote(s)
-  int bodyEnd = 0;    ///< the first closing quote
-  int line = 1;       ///< 1-based line of the opening quote
-  int lastLine = 1;   ///< 1-based line of the closing quote
+  int begin = 0;                                      ///< the first opening quote
+  int end = 0;                                        ///< past the last closing quote
+  int bodyBegin = 0;                                  ///< the first byte after the opening quote(s)
+  int bodyEnd = 0;                                    ///< the first closing quote
+  int line = 1;                                       ///< 1-based line of the opening quote
+  int lastLine = 1;                                   ///< 1-based line of the closing quote
   NewlineSpacing spacing = NewlineSpacing::Collapse;  ///< in force at `begin`
   /// The body as the compiler reads it: each line break folded by `spacing`,
   /// escapes and embedded parts kept exactly as written. Bytes of the source's
@@ -54,14 +62,22 @@ struct TadsLiteral {
   /// The enclosing definition: object, class, function, or the target of
   /// `modify`/`replace`; for an anonymous object (`+ Thing 'lamp'`) the
   /// nearest named object it is nested in. Empty at the top level.
+  /// A grammar rule or a definition made by a macro is named by the rule or
+  /// macro and its first argument: `VerbRule(Take)`, `nounWord(noun)`,
+  /// `DefineTAction(Take)`, `DefineLangDir(north)`.
   QString definition;
   /// The property the literal is assigned to (`desc = "..."`, `desc "..."`),
-  /// empty when there is none.
+  /// or the method whose code holds it (`desc() { "..."; }`); empty when
+  /// there is none. Inside a nested object or a property set, a path:
+  /// `north.desc` (`north: Door { desc = "..." }`), `dobjFor(Take).action`.
   QString property;
   /// 0-based place among the literals of a definition's template part
   /// (`lamp: Thing 'brass lamp' 'lamp' "An old lamp."` gives 0, 1, 2);
   /// -1 when the literal is not in a template part.
   int templateSlot = -1;
+  /// Vocabulary for the tokens of a grammar rule or VerbRule (and, in
+  /// TADS 2, the words of `noun`, `adjective`, `verb`, `prep`, `plural` and
+  /// `article`); the literals of their embedded parts share it.
   LiteralRole role = LiteralRole::Text;
 };
 
@@ -75,7 +91,9 @@ struct LexResult {
   /// Every literal the compiler sees, in the order their opening quotes
   /// stand (an outer literal before those nested in its embedded parts).
   /// Comments, preprocessor lines, template declarations and R literals
-  /// give none.
+  /// give none; nor do the other quoted names that are code, not text: the
+  /// pattern of a `propertyset '...'`, the global names of `intrinsic`
+  /// declarations and `export` names. Every branch of `#if`/`#ifdef` is read.
   QVector<TadsLiteral> literals;
   QVector<LexProblem> problems;
 };

@@ -1,0 +1,260 @@
+#include "tadslex/context_reader.h"
+
+#include <cstring>
+
+ContextReader::ContextReader(const QByteArray& source, TadsDialect dialect,
+                             const QVector<CodeToken>& tokens, QVector<TadsLiteral>& literals)
+    : source_(source),
+      dialect_(dialect),
+      tokens_(tokens),
+      literals_(literals),
+      dropped_(literals.size(), false) {}
+
+void ContextReader::readAll() {
+  while (!atEnd()) {
+    int before = i_;
+    readStatement();
+    if (i_ == before) ++i_;  // a token no statement starts with
+  }
+}
+
+bool ContextReader::isPunct(int k, const char* text) const {
+  if (atEnd(k) || token(k).kind != CodeToken::Punct) return false;
+  const CodeToken& t = token(k);
+  int n = static_cast<int>(std::strlen(text));
+  return t.end - t.begin == n && std::memcmp(source_.constData() + t.begin, text, n) == 0;
+}
+
+bool ContextReader::isWord(int k, const char* word) const {
+  if (!isIdentifier(k)) return false;
+  const CodeToken& t = token(k);
+  int n = static_cast<int>(std::strlen(word));
+  return t.end - t.begin == n && std::memcmp(source_.constData() + t.begin, word, n) == 0;
+}
+
+bool ContextReader::isOpen(int k) const {
+  return isPunct(k, "(") || isPunct(k, "[") || isPunct(k, "{");
+}
+
+bool ContextReader::isClose(int k) const {
+  return isPunct(k, ")") || isPunct(k, "]") || isPunct(k, "}");
+}
+
+int ContextReader::matchingClose(int open) const {
+  int depth = 0;
+  for (int k = open; k < tokens_.size(); ++k) {
+    if (isOpen(k - i_)) ++depth;
+    if (isClose(k - i_) && --depth == 0) return k;
+  }
+  return tokens_.size() - 1;
+}
+
+QString ContextReader::text(int first, int last) const {
+  int begin = tokens_[first].begin;
+  return QString::fromUtf8(source_.constData() + begin, tokens_[last].end - begin);
+}
+
+// A definition made by a macro or a grammar rule is named by the macro and
+// its first argument, when that is a plain name: `DefineTAction(Take)`,
+// `VerbRule(Take)`, `DefineLangDir(north)`, `nounWord(noun)`.
+QString ContextReader::callName(int name) const {
+  int k = name - i_;
+  if (isPunct(k + 1, "(") && isIdentifier(k + 2) && (isPunct(k + 3, ")") || isPunct(k + 3, ","))) {
+    return text(name, name) + QLatin1Char('(') + text(name + 2, name + 2) + QLatin1Char(')');
+  }
+  return text(name, name);
+}
+
+void ContextReader::assign(const CodeToken& t, const Place& place, int slot) {
+  for (int k = t.literal; k < t.literalEnd; ++k) {
+    TadsLiteral& lit = literals_[k];
+    lit.definition = place.definition;
+    lit.property = place.property;
+    lit.role = place.role;
+    lit.templateSlot = k == t.literal ? slot : -1;
+  }
+}
+
+void ContextReader::assignRange(int first, int last, const Place& place) {
+  for (int k = first; k <= last; ++k) {
+    if (tokens_[k].kind == CodeToken::Literal) assign(tokens_[k], place);
+  }
+}
+
+void ContextReader::drop(const CodeToken& t) {
+  for (int k = t.literal; k < t.literalEnd; ++k) dropped_[k] = true;
+}
+
+void ContextReader::enterLevel(int plus, const QString& name) {
+  levels_.resize(plus + 1);
+  levels_[plus] = name;
+}
+
+QString ContextReader::nearestNamed(int plus) const {
+  return plus > 0 && plus - 1 < levels_.size() ? levels_[plus - 1] : QString();
+}
+
+void ContextReader::readStatement() {
+  int plus = 0;
+  bool modifying = false;
+  for (;;) {  // location nesting and the words that may stand before a definition
+    if (!atEnd() && token().kind == CodeToken::Punct && source_[token().begin] == '+' &&
+        !isPunct(0, "+=")) {
+      plus += token().end - token().begin;
+    } else if (isWord(0, "modify") || isWord(0, "replace")) {
+      modifying = true;
+    } else if (!isWord(0, "class") && !isWord(0, "transient") && !isWord(0, "static")) {
+      break;
+    }
+    ++i_;
+  }
+  if (atEnd()) return;
+  if (!isIdentifier(0)) {
+    if (isLiteral(0)) assign(token(), Place());  // stray: no context
+    if (isPunct(0, ";") || plus > 0 || modifying || isLiteral(0)) ++i_;
+    return;
+  }
+  if (isWord(0, "function")) {
+    ++i_;
+    if (isIdentifier(0)) readFunction(text(i_, i_));
+    return;
+  }
+  if (isWord(0, "grammar") && isIdentifier(1)) {
+    QString name = callName(i_ + 1);
+    i_ += 2;
+    if (isPunct(0, "(")) i_ = matchingClose(i_) + 1;
+    if (isPunct(0, ":")) ++i_;
+    readGrammar(name);
+    return;
+  }
+  if (isWord(0, "VerbRule") && isPunct(1, "(")) {
+    QString name = callName(i_);
+    i_ = matchingClose(i_ + 1) + 1;
+    readGrammar(name);
+    return;
+  }
+  for (const char* word : {"export", "property", "dictionary", "enum", "extern", "intrinsic"}) {
+    if (isWord(0, word)) return skipDeclaration();
+  }
+  if (isWord(1, "template")) return skipDeclaration();
+
+  int name = i_++;
+  if (isPunct(0, ":")) {  // `lamp: Thing ...`
+    ++i_;
+    QString definition = text(name, name);
+    enterLevel(plus, definition);
+    if (isWord(0, "function")) {  // TADS 2: `lamp: function(x) { ... }`
+      ++i_;
+      return readFunction(definition);
+    }
+    readClassList();
+    return readObjectTail(Place{definition, QString(), LiteralRole::Text}, false);
+  }
+  if (isPunct(0, "(")) {  // a function, or a definition made by a macro
+    QString definition = callName(name);
+    int close = matchingClose(i_);
+    if (isPunct(close + 1 - i_, "{")) return readFunction(text(name, name));
+    assignRange(i_, close, Place{definition, QString(), LiteralRole::Text});
+    i_ = close + 1;
+    enterLevel(plus, definition);
+    return readObjectTail(Place{definition, QString(), LiteralRole::Text}, false);
+  }
+  if (modifying) {  // `modify lamp desc = "..." ;`
+    QString definition = text(name, name);
+    return readObjectTail(Place{definition, QString(), LiteralRole::Text}, false);
+  }
+  // An anonymous object: `+ Thing 'lamp' ...`, its class list begun.
+  QString definition = nearestNamed(plus);
+  enterLevel(plus, definition);
+  --i_;
+  readClassList();
+  readObjectTail(Place{definition, QString(), LiteralRole::Text}, false);
+}
+
+// At the parameter list of a function named `name`, or its body.
+void ContextReader::readFunction(const QString& name) {
+  if (isIdentifier(0)) ++i_;
+  Place place{name, QString(), LiteralRole::Text};
+  if (isPunct(0, "(")) {  // default values of parameters may be literals
+    int close = matchingClose(i_);
+    assignRange(i_, close, place);
+    i_ = close + 1;
+  }
+  if (isPunct(0, "{")) readCode(place, QString());
+}
+
+// After `grammar name(tag):` or `VerbRule(tag)`: the token list, whose
+// literals are vocabulary, to the ':' before the class list.
+void ContextReader::readGrammar(const QString& name) {
+  Place tokens{name, QString(), LiteralRole::Vocabulary};
+  int depth = 0;
+  while (!atEnd()) {
+    if (depth == 0 && isPunct(0, ":")) {
+      ++i_;
+      break;
+    }
+    if (depth == 0 && isPunct(0, ";")) return;
+    if (isLiteral(0)) assign(token(), tokens);
+    if (isOpen(0)) ++depth;
+    if (isClose(0) && depth > 0) --depth;
+    ++i_;
+  }
+  readClassList();
+  readObjectTail(Place{name, QString(), LiteralRole::Text}, false);
+}
+
+// Template declarations, `export`, `intrinsic` and the like: their quoted
+// words are names, not text. They end at ';' or with their braced body.
+void ContextReader::skipDeclaration() {
+  int depth = 0;
+  while (!atEnd()) {
+    const CodeToken& t = token();
+    ++i_;
+    if (t.kind == CodeToken::Literal) drop(t);
+    if (isOpen(-1)) ++depth;
+    if (isClose(-1) && depth > 0 && --depth == 0 && isPunct(-1, "}")) return;
+    if (depth == 0 && isPunct(-1, ";")) return;
+  }
+}
+
+// A name followed by '=' or '(' is a property: `modify VerbRule(X) ... : x = 1`
+// has no class list.
+void ContextReader::readClassList() {
+  if (isIdentifier(0) && !isPunct(1, "=") && !isPunct(1, "(")) ++i_;
+  while (isPunct(0, ",") && isIdentifier(1)) i_ += 2;
+}
+
+// The template part and the body of an object. A nested object needs its
+// braces; without them its definition ends with the template part.
+void ContextReader::readObjectTail(const Place& place, bool needsBraces) {
+  readTemplatePart(place);
+  QString prefix = place.property.isEmpty() ? QString() : place.property + QLatin1Char('.');
+  if (isPunct(0, "{")) {
+    ++i_;
+    readProperties(place.definition, prefix, true);
+  } else if (!needsBraces) {
+    readProperties(place.definition, prefix, false);
+  }
+}
+
+// Literals, `@obj`, `->obj` and `[lists]` after the class list: the
+// arguments of the class's template. Each literal gets its place among them.
+void ContextReader::readTemplatePart(const Place& place) {
+  int slot = 0;
+  while (!atEnd()) {
+    if (isLiteral(0)) {
+      assign(token(), place, slot++);
+    } else if (isPunct(0, "@") || isPunct(0, "->")) {
+      if (isIdentifier(1)) ++i_;
+    } else if (isPunct(0, "[")) {
+      int close = matchingClose(i_);
+      for (int k = i_; k < close; ++k) {
+        if (tokens_[k].kind == CodeToken::Literal) assign(tokens_[k], place, slot++);
+      }
+      i_ = close;
+    } else if (token().kind != CodeToken::Regex) {
+      return;
+    }
+    ++i_;
+  }
+}

@@ -1,0 +1,78 @@
+#ifndef BRISVANE_TADSLEX_CONTEXT_READER_H
+#define BRISVANE_TADSLEX_CONTEXT_READER_H
+
+// Internal to tadslex: phase two, the code around the literals.
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+#include "tadslex/code_token.h"
+#include "tadslex/tads_lexer.h"
+
+/// Reads the statements of a file from its code tokens and names each
+/// literal's definition, property, template slot and role; marks in
+/// `dropped()` the literals of declarations, which give none. Statements are
+/// read in `context_reader.cpp`, object bodies and code in `context_bodies.cpp`.
+class ContextReader {
+ public:
+  ContextReader(const QByteArray& source, TadsDialect dialect, const QVector<CodeToken>& tokens,
+                QVector<TadsLiteral>& literals);
+  void readAll();
+  const QVector<bool>& dropped() const { return dropped_; }
+
+ private:
+  // Where a literal stands: what `assign` writes into it.
+  struct Place {
+    QString definition;
+    QString property;
+    LiteralRole role = LiteralRole::Text;
+  };
+
+  // tokens
+  bool atEnd(int k = 0) const { return i_ + k >= tokens_.size(); }
+  const CodeToken& token(int k = 0) const { return tokens_[i_ + k]; }
+  bool isPunct(int k, const char* text) const;
+  bool isWord(int k, const char* word) const;
+  bool isIdentifier(int k) const { return !atEnd(k) && token(k).kind == CodeToken::Identifier; }
+  bool isLiteral(int k) const { return !atEnd(k) && token(k).kind == CodeToken::Literal; }
+  bool isOpen(int k) const;
+  bool isClose(int k) const;
+  int matchingClose(int open) const;        // index of the closer, or the last token
+  QString text(int first, int last) const;  // source of tokens [first, last]
+  QString callName(int name) const;         // `Name(firstArg)` or `Name`
+
+  // literals
+  void assign(const CodeToken& t, const Place& place, int slot = -1);
+  void assignRange(int first, int last, const Place& place);  // tokens [first, last]
+  void drop(const CodeToken& t);
+
+  // statements (context_reader.cpp)
+  void readStatement();
+  void readFunction(const QString& name);
+  void readGrammar(const QString& name);
+  void skipDeclaration();
+  void readClassList();
+  void readObjectTail(const Place& place, bool needsBraces);
+  void readTemplatePart(const Place& place);
+  void enterLevel(int plus, const QString& name);
+  QString nearestNamed(int plus) const;
+
+  // bodies (context_bodies.cpp)
+  void readProperties(const QString& definition, const QString& prefix, bool braced);
+  void readProperty(const QString& definition, const QString& prefix);
+  void readPropertySet(const QString& definition, const QString& prefix);
+  void readValue(const Place& place);
+  void readCode(const Place& place, const QString& nestPrefix);
+  LiteralRole roleOfProperty(const QString& property) const;
+
+  const QByteArray& source_;
+  TadsDialect dialect_;
+  const QVector<CodeToken>& tokens_;
+  QVector<TadsLiteral>& literals_;
+  QVector<bool> dropped_;
+  QVector<QString> levels_;  // per `+` nesting level, the nearest named object
+  int i_ = 0;
+};
+
+#endif
