@@ -3,45 +3,30 @@
 #include <QFile>
 #include <QTextCodec>
 
-namespace {
-
-const char kBom[] = "\xEF\xBB\xBF";
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-/// Reads `#charset "name"` at the very start of `bytes`.
-bool findCharsetLine(const QByteArray& bytes, int& nameBegin, int& nameEnd) {
-  static const QByteArray keyword("#charset");
-  if (!bytes.startsWith(keyword)) return false;
-  int at = keyword.size();
-  while (at < bytes.size() && isBlank(bytes[at])) ++at;
-  if (at >= bytes.size() || (bytes[at] != '"' && bytes[at] != '\'')) return false;
-  const char quote = bytes[at];
-  const int close = bytes.indexOf(quote, at + 1);
-  const int lineEnd = bytes.indexOf('\n', at);
-  if (close < 0 || (lineEnd >= 0 && close > lineEnd)) return false;
-  nameBegin = at + 1;
-  nameEnd = close;
-  return true;
-}
-
-}  // namespace
+#include "tadslex/source_charset.h"
 
 SourceFile describeSource(const QByteArray& bytes, const QString& fallback) {
   SourceFile file;
   file.bytes = bytes;
-  if (bytes.startsWith(kBom)) {
+  const SourceCharset declared = detectSourceCharset(bytes);
+  if (declared.hasBom) {
     file.origin = CharsetOrigin::ByteOrderMark;
-    file.charsetName = QStringLiteral("utf-8");
-  } else if (findCharsetLine(bytes, file.nameBegin, file.nameEnd)) {
+    file.charsetName = declared.name;
+  } else if (declared.nameEnd > 0) {
     file.origin = CharsetOrigin::CharsetLine;
-    file.charsetName = QString::fromLatin1(bytes.mid(file.nameBegin, file.nameEnd - file.nameBegin));
+    file.charsetName = declared.name;
+    file.nameBegin = declared.nameBegin;
+    file.nameEnd = declared.nameEnd;
   } else {
-    file.charsetName = fallback;
+    file.charsetName = normalizeCharsetName(fallback);
   }
-  const QByteArray name = file.charsetName.toLatin1().toLower();
-  file.asciiOnly = name == "us-ascii" || name == "ascii";
-  file.codec = QTextCodec::codecForName(file.asciiOnly ? QByteArray("ISO-8859-1") : name);
+  // The lexer reads bytes whose quotes and brackets are ASCII: a UTF-16 file
+  // gets no codec, so it is reported and copied unchanged.
+  file.asciiOnly = file.charsetName == QLatin1String("us-ascii");
+  if (!file.charsetName.startsWith(QLatin1String("utf-16"))) {
+    file.codec = QTextCodec::codecForName(file.asciiOnly ? QByteArray("ISO-8859-1")
+                                                         : file.charsetName.toLatin1());
+  }
   return file;
 }
 
@@ -63,7 +48,8 @@ bool readSource(const QString& path, const QString& fallback, SourceFile& file,
   }
   file = describeSource(bytes, fallback);
   if (!file.codec) {
-    problem = QStringLiteral("unknown character set '%1'").arg(file.charsetName);
+    problem = QStringLiteral("character set '%1' cannot be read; copied unchanged")
+                  .arg(file.charsetName);
     return false;
   }
   return true;

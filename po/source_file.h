@@ -13,7 +13,7 @@ enum class CharsetOrigin { ByteOrderMark, CharsetLine, Default };
 struct SourceFile {
   QByteArray bytes;
   CharsetOrigin origin = CharsetOrigin::Default;
-  QString charsetName;           ///< as declared, or the default given
+  QString charsetName;           ///< as declared or given, aliases folded ("cp1251")
   QTextCodec* codec = nullptr;   ///< null when the name is unknown
   bool asciiOnly = false;        ///< "us-ascii": only characters below 128
   /// For CharsetLine: the byte span of the name between the line's quotes.
@@ -21,8 +21,8 @@ struct SourceFile {
   int nameEnd = 0;
 };
 
-/// Finds the character set of `bytes`: a UTF-8 byte-order mark, else a
-/// `#charset "name"` first line, else `fallback`.
+/// Finds the character set of `bytes` as the compiler does: a byte-order
+/// mark, else a `#charset "name"` first line, else `fallback`.
 SourceFile describeSource(const QByteArray& bytes, const QString& fallback);
 
 /// Reads the file at `path` and describes it. False with `problem` set when

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "tadslex/control_form.h"
+#include "tadslex/literal_body.h"
+
 namespace {
 
 QString quotesOf(QuoteKind quote) {
@@ -42,64 +45,22 @@ QVector<bool> protectedChars(const QString& text, const QStringList& parts) {
   return marked;
 }
 
-QString sanitized(const QString& part) {
-  return part.mid(2, part.size() - 4).simplified().toLower();
-}
-
-QString snippetFor(const QString& literal, int depth, NewlineSpacing spacing, int& literalAt) {
-  static const char* const kModes[] = {"collapse", "delete", "preserve"};
-  QString head = QStringLiteral("#pragma newline_spacing(%1)\nbrisvaneCheck: object\n  prop = ")
-                     .arg(QLatin1String(kModes[int(spacing)]));
-  if (depth > 0) head += QStringLiteral("\"<<(");
-  literalAt = head.toUtf8().size();
-  return head + literal + (depth > 0 ? QStringLiteral(")>>\"\n;\n") : QStringLiteral("\n;\n"));
-}
-
-QString partsVerdict(const QStringList& source, const QStringList& translated) {
-  QStringList sourceControls;
-  QStringList sourceOthers;
-  QStringList translatedControls;
-  QStringList translatedOthers;
-  for (const QString& part : source) (isControlForm(part) ? sourceControls : sourceOthers) << part;
-  for (const QString& part : translated) {
-    (isControlForm(part) ? translatedControls : translatedOthers) << part;
+/// Where each of `parts` (the parts of `body`, in order) stands in `body`.
+QVector<TextSpan> spansOf(const QString& body, const QVector<QByteArray>& parts) {
+  QVector<TextSpan> spans;
+  int from = 0;
+  for (const QByteArray& part : parts) {
+    const QString text = QString::fromUtf8(part);
+    int at = body.indexOf(text, from);
+    while (at > 0 && backslashesBefore(body, at) % 2 == 1) at = body.indexOf(text, at + 1);
+    if (at < 0) break;
+    spans.append({at, at + text.size()});
+    from = at + text.size();
   }
-  if (sourceControls != translatedControls) {
-    return QStringLiteral("control forms removed, changed or out of their order (%1 instead of %2)")
-        .arg(translatedControls.join(QLatin1Char(' ')), sourceControls.join(QLatin1Char(' ')));
-  }
-  for (const QString& part : sourceOthers) {
-    if (translatedOthers.count(part) < sourceOthers.count(part)) {
-      return QStringLiteral("embedded expression %1 removed or changed").arg(part);
-    }
-  }
-  for (const QString& part : translatedOthers) {
-    if (translatedOthers.count(part) > sourceOthers.count(part)) {
-      return QStringLiteral("embedded expression %1 added").arg(part);
-    }
-  }
-  return QString();
+  return spans;
 }
 
 }  // namespace
-
-bool isControlForm(const QString& part) {
-  static const QStringList kWords = {
-      QStringLiteral("else"),      QStringLiteral("end"),       QStringLiteral("one of"),
-      QStringLiteral("or"),        QStringLiteral("stopping"),  QStringLiteral("cycling"),
-      QStringLiteral("at random"), QStringLiteral("then at random"),
-      QStringLiteral("purely at random"), QStringLiteral("then purely at random"),
-      QStringLiteral("shuffled"),  QStringLiteral("then shuffled"),
-      QStringLiteral("half shuffled"), QStringLiteral("first time"), QStringLiteral("only"),
-      QStringLiteral("sticky random"), QStringLiteral("as decreasingly likely outcomes")};
-  if (part.startsWith(QLatin1String("<<%"))) return false;
-  const QString inner = sanitized(part);
-  if (kWords.contains(inner)) return true;
-  for (const char* head : {"if ", "if(", "unless ", "unless(", "else if"}) {
-    if (inner.startsWith(QLatin1String(head))) return true;
-  }
-  return false;
-}
 
 QString escapeBareQuotes(const QString& translation, QuoteKind quote, const QStringList& parts) {
   const QChar mark = quotesOf(quote)[0];
@@ -128,29 +89,27 @@ CheckedTranslation checkTranslation(const QString& translation, const LiteralSha
     checked.reason = QStringLiteral("the translation ends in a lone backslash");
     return checked;
   }
-  const QString quotes = quotesOf(shape.quote);
-  int literalAt = 0;
-  const QByteArray snippet =
-      snippetFor(quotes + checked.body + quotes, shape.depth, shape.spacing, literalAt).toUtf8();
   const QByteArray body = checked.body.toUtf8();
-  const LexResult lexed = lexTads(snippet);
-  const TadsLiteral* found = nullptr;
-  for (const TadsLiteral& literal : lexed.literals) {
-    if (literal.begin == literalAt) found = &literal;
-  }
-  if (!lexed.problems.isEmpty() || !found || found->bodyEnd != literalAt + quotes.size() + body.size() ||
-      found->text != body) {
-    checked.reason = QStringLiteral("the translation does not read back as one literal");
+  const LiteralCheck read =
+      checkLiteralBody(body, shape.quote, TadsDialect::Tads3, shape.spacing, shape.depth);
+  if (!read.ok) {
+    checked.reason = read.problem;
     return checked;
   }
-  QStringList partTexts;
-  for (const EmbeddedPart& part : found->embedded) {
-    const int begin = QString::fromUtf8(body.left(part.begin - found->bodyBegin)).size();
-    const int end = QString::fromUtf8(body.left(part.end - found->bodyBegin)).size();
-    checked.parts.append({begin, end});
-    partTexts << checked.body.mid(begin, end - begin);
+  if (read.text != body) {
+    checked.reason = QStringLiteral("the translation does not read back as written");
+    return checked;
   }
-  checked.reason = partsVerdict(shape.parts, partTexts);
-  checked.ok = checked.reason.isEmpty();
+  LiteralCheck original;
+  for (const QString& part : shape.parts) {
+    original.embedded << part.toUtf8();
+    if (isControlForm(original.embedded.last())) original.controlForms << original.embedded.last();
+  }
+  checked.reason = compareEmbeddedParts(original, read);
+  checked.parts = spansOf(checked.body, read.embedded);
+  checked.ok = checked.reason.isEmpty() && checked.parts.size() == read.embedded.size();
+  if (!checked.ok && checked.reason.isEmpty()) {
+    checked.reason = QStringLiteral("an embedded part cannot be found again");
+  }
   return checked;
 }

@@ -29,9 +29,6 @@ struct CheckedTranslation {
   QVector<TextSpan> parts; ///< where `body`'s `<<...>>` parts stand, in order
 };
 
-/// True for a control form such as `<<if x>>`, `<<else>>`, `<<one of>>`.
-bool isControlForm(const QString& part);
-
 /// `translation` with every quote of `quote`'s kind that would end the
 /// literal escaped, outside the parts the source literal has (`parts`).
 QString escapeBareQuotes(const QString& translation, QuoteKind quote, const QStringList& parts);

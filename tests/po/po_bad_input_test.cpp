@@ -53,8 +53,8 @@ TEST(PoBadInput, RefusedTranslationsAreListedAndTheCopyIsWhole) {
   const ProcessRun run = project.apply();
   EXPECT_EQ(run.exitCode, 1) << shown(run);
   const QString errors = QString::fromUtf8(run.standardError);
-  for (const char* refused : {"game.t:3: translation refused: embedded expression <<lamp.name>>",
-                              "game.t:4: translation refused: control forms",
+  for (const char* refused : {"game.t:3: translation refused: the embedded expression <<lamp.name>>",
+                              "game.t:4: translation refused: the control forms",
                               "game.t:5: translation refused: the translation ends in a lone backslash",
                               "game.t:6: translation refused: the file's character set latin1"}) {
     EXPECT_TRUE(errors.contains(QString::fromUtf8(refused))) << refused << '\n' << shown(run);

@@ -66,14 +66,4 @@ TEST(TranslationCheck, ALiteralInsideAnExpressionIsReadInItsPlace) {
   EXPECT_EQ(checkTranslation(QStringLiteral("it's"), shape).body, QStringLiteral("it\\'s"));
 }
 
-TEST(TranslationCheck, ControlFormsAreToldFromExpressions) {
-  for (const char* form : {"<<if x>>", "<<else>>", "<<end>>", "<<one of>>", "<<or>>",
-                           "<<stopping>>", "<<first time>>", "<<only>>", "<<unless y>>"}) {
-    EXPECT_TRUE(isControlForm(QString::fromLatin1(form))) << form;
-  }
-  for (const char* part : {"<<x>>", "<<%d n>>", "<<lamp.end>>", "<<orient>>"}) {
-    EXPECT_FALSE(isControlForm(QString::fromLatin1(part))) << part;
-  }
-}
-
 }  // namespace
