@@ -93,6 +93,29 @@ TEST(PoRoundTrip, TheTemplateHoldsEachTextOnceWithItsPlaces) {
   EXPECT_TRUE(byText.value(QStringLiteral("Bob\\'s")).comments.join(' ').contains("vocabulary or code"));
 }
 
+TEST(PoRoundTrip, ContextByDefinitionTranslatesOneObjectOnly) {
+  QTemporaryDir work;
+  const QString root = work.filePath(QStringLiteral("game"));
+  writeFile(root + QStringLiteral("/game.t"),
+            "lamp: Thing\n    desc = \"It is old. \"\n;\nbox: Thing\n    desc = \"It is old. \"\n;\n");
+  const QString pot = work.filePath(QStringLiteral("game.pot"));
+  ASSERT_EQ(runPo({"extract", "--root-dir=" + root, "--context=definition", "-o", pot}).exitCode, 0);
+  QVector<PoEntry> entries = readEntries(pot);
+  ASSERT_EQ(entries.size(), 2);
+  EXPECT_EQ(entries[0].context, QStringLiteral("lamp"));
+  EXPECT_EQ(entries[1].context, QStringLiteral("box"));
+  entries[1].msgstr = QStringLiteral("Ящик стар. ");
+  QString error;
+  ASSERT_TRUE(writePoFile(pot, templateHeader(), entries, error));
+  const QString copy = work.filePath(QStringLiteral("copy"));
+  const ProcessRun apply =
+      runPo({"apply", "--root-dir=" + root, "--po=" + pot, "--res-dir=" + copy, "--to-charset=utf-8"});
+  ASSERT_EQ(apply.exitCode, 0) << shown(apply);
+  EXPECT_EQ(readFile(copy + QStringLiteral("/game.t")),
+            QByteArray("\xEF\xBB\xBFlamp: Thing\n    desc = \"It is old. \"\n;\nbox: Thing\n"
+                       "    desc = \"Ящик стар. \"\n;\n"));
+}
+
 /// `translation` with the translations of the single-quoted entries that
 /// stand inside its embedded expressions put in: what apply writes there.
 QString withInnerTranslations(QString translation, const QVector<PoEntry>& entries) {
