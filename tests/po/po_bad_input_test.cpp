@@ -114,6 +114,9 @@ TEST(PoBadInput, NothingIsWrittenIntoTheProjectOrOverAResult) {
        2, "exists and is not empty"},
       {{"extract", "--root-dir=" + project.root, "-o", "/dev/full"}, 1, "/dev/full: cannot write"},
       {{"extract", "--root-dir=" + project.root}, 2, "--o is required"},
+      {{"apply", "--root-dir=" + project.root, "--po=" + project.po, "--res-dir=x", "--to-charset=koi8-r"},
+       2, "--to-charset must be 'utf-8'"},
+      {{"translate"}, 2, "unknown command 'translate'"},
       {{"apply", "--root-dir=" + project.root, "--po=" + project.po, "--res-dir"}, 2, "Missing value"},
   };
   for (const Refused& c : cases) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -51,29 +49,6 @@ TEST(PoCatalog, WhatIsWrittenReadsBackTheSame) {
       runProcess(msgfmt, {QStringLiteral("-c"), QStringLiteral("-o"), QStringLiteral("/dev/null"), path},
                  dir.path());
   EXPECT_EQ(check.exitCode, 0) << check.standardError.toStdString();
-}
-
-TEST(PoCatalog, ABrokenFileGivesGettextsMessageWithItsLine) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("broken.po"));
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("msgid \"a\"\nmsgstr \"b\"\n\nmsgid \"c\nmsgstr \"d\"\n");
-  file.close();
-  QVector<PoEntry> read;
-  QString error;
-  EXPECT_FALSE(readPoFile(path, read, error));
-  EXPECT_TRUE(error.contains(path + QStringLiteral(":5: end-of-line within string"))) << error.toStdString();
-}
-
-TEST(PoCatalog, AFailedWriteLeavesNothing) {
-  QString error;
-  EXPECT_FALSE(writePoFile(QStringLiteral("/dev/full"), templateHeader(), sampleEntries(), error));
-  EXPECT_TRUE(error.contains(QStringLiteral("/dev/full"))) << error.toStdString();
-  QTemporaryDir dir;
-  const QString missing = dir.filePath(QStringLiteral("no/such/folder/out.pot"));
-  EXPECT_FALSE(writePoFile(missing, templateHeader(), sampleEntries(), error));
-  EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
 }  // namespace

@@ -62,18 +62,6 @@ inline QByteArray readFile(const QString& path) {
   return file.readAll();
 }
 
-/// A copy of `from` (recursively) at `to`.
-inline void copyFolder(const QString& from, const QString& to) {
-  const QMap<QString, QByteArray> tree = readTree(from);
-  for (auto it = tree.cbegin(); it != tree.cend(); ++it) {
-    if (it.key().endsWith(QLatin1Char('/'))) {
-      QDir().mkpath(to + QLatin1Char('/') + it.key());
-    } else {
-      writeFile(to + QLatin1Char('/') + it.key(), it.value());
-    }
-  }
-}
-
 inline std::string shown(const ProcessRun& run) {
   return (run.standardOutput + run.standardError).toStdString();
 }
