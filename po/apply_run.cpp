@@ -40,6 +40,10 @@ int runApply(const PoConfig& config, QTextStream& out, QTextStream& err) {
     err << "brisvane-po: " << usage << '\n';
     return 2;
   }
+  if (!describeSource(QByteArray(), config.fromCharset).codec) {
+    err << "brisvane-po: --from-charset: unknown character set '" << config.fromCharset << "'\n";
+    return 2;
+  }
   QVector<PoEntry> entries;
   QString error;
   if (!readPoFile(config.poFile, entries, error)) {

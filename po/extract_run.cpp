@@ -12,6 +12,10 @@ int runExtract(const PoConfig& config, QTextStream& out, QTextStream& err) {
     err << "brisvane-po: " << config.rootDir << ": no such folder\n";
     return 2;
   }
+  if (!describeSource(QByteArray(), config.fromCharset).codec) {
+    err << "brisvane-po: --from-charset: unknown character set '" << config.fromCharset << "'\n";
+    return 2;
+  }
   TemplateBuilder builder(config.contextByDefinition);
   int problems = 0;
   int literals = 0;

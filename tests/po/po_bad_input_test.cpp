@@ -117,6 +117,8 @@ TEST(PoBadInput, NothingIsWrittenIntoTheProjectOrOverAResult) {
       {{"apply", "--root-dir=" + project.root, "--po=" + project.po, "--res-dir=x", "--to-charset=koi8-r"},
        2, "--to-charset must be 'utf-8'"},
       {{"translate"}, 2, "unknown command 'translate'"},
+      {{"extract", "--root-dir=" + project.root, "--from-charset=klingon", "-o", project.po}, 2,
+       "unknown character set 'klingon'"},
       {{"apply", "--root-dir=" + project.root, "--po=" + project.po, "--res-dir"}, 2, "Missing value"},
   };
   for (const Refused& c : cases) {
