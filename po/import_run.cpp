@@ -7,6 +7,7 @@
 #include "docread/tolerant_csv_reader.h"
 #include "docread/tolerant_html_reader.h"
 #include "po/import_corrections.h"
+#include "po/import_embedded.h"
 #include "po/import_matcher.h"
 #include "po/import_text.h"
 #include "po/po_catalog.h"
@@ -67,7 +68,12 @@ void importFile(const ProjectSource& source, const SourceFile& file, const LexRe
                                "left out");
         continue;
       }
-      corrections.append(Correction{msgid, translation.text, where});
+      const EmbeddedSplit split =
+          splitEmbeddedTranslations(translation.text, file, lexed.literals, index);
+      corrections.append(Correction{msgid, split.outer, where});
+      for (const auto& inner : split.inner) {
+        corrections.append(Correction{inner.first, inner.second, where});
+      }
     }
   }
 }
