@@ -44,8 +44,11 @@ TEST(TranslationCheck, AcceptsWhatReadsBackAndKeepsTheCode) {
     shape.parts = c.sourceParts;
     const CheckedTranslation checked = checkTranslation(c.translation, shape);
     EXPECT_EQ(checked.ok, c.ok) << c.name << ": " << checked.reason.toStdString();
-    if (c.ok) EXPECT_EQ(checked.body, c.body) << c.name;
-    if (!c.ok) EXPECT_FALSE(checked.reason.isEmpty()) << c.name;
+    if (c.ok) {
+      EXPECT_EQ(checked.body, c.body) << c.name;
+    } else {
+      EXPECT_FALSE(checked.reason.isEmpty()) << c.name;
+    }
   }
 }
 
