@@ -38,7 +38,7 @@ row() {  # row TREE NAME COMMAND [PREPARE]: times one command, prints a table ro
   local tree=$1 name=$2 command=$3 prepare=${4:-}
   local options=(--warmup 1 --runs "$runs" --style none --export-csv "$work/timing.csv" -n "$name")
   [[ -n "$prepare" ]] && options+=(--prepare "$prepare")
-  hyperfine "${options[@]}" "$command" >/dev/null
+  hyperfine "${options[@]}" "$command" >/dev/null 2>&1
   # command,mean,stddev,median,user,system,min,max
   IFS=',' read -r _ mean _ _ user system _ _ < <(tail -n 1 "$work/timing.csv")
   [[ -n "$prepare" ]] && bash -c "$prepare"
@@ -80,14 +80,14 @@ awk '
     for (tree in size) {
       printf "%s (%.1f MB, largest file %.0f KB):\n", tree, size[tree] / 1048576, largest[tree] / 1024
       r = t[tree, "xgettext"] / t[tree, "extract"]
-      printf "  extract is %.2f x as fast as xgettext -a: %s\n", r, r >= 1 ? "met" : "NOT met"
+      printf "  extract is %.2f x as fast as xgettext -a: %s\n", r, (r >= 1 ? "met" : "NOT met")
       r = t[tree, "msgmerge"] / t[tree, "apply"]
-      printf "  apply is %.2f x as fast as msgmerge: %s\n", r, r >= 1 ? "met" : "NOT met"
+      printf "  apply is %.2f x as fast as msgmerge: %s\n", r, (r >= 1 ? "met" : "NOT met")
       split("extract xgettext apply msgmerge", names, " ")
       for (i = 1; i <= 3; i += 2) {
         own = m[tree, names[i]] * 1024; peer = m[tree, names[i + 1]] * 1024 + largest[tree]
         printf "  peak of %s %.1f MB, of %s plus the largest file %.1f MB: %s\n", names[i],
-          own / 1048576, names[i + 1], peer / 1048576, own <= peer ? "met" : "NOT met"
+          own / 1048576, names[i + 1], peer / 1048576, (own <= peer ? "met" : "NOT met")
       }
     }
   }' "$work/results.txt"
