@@ -73,8 +73,11 @@ msgfmt -c --statistics -o /dev/null out/ru.po 2>&1
 echo "   out/game-ru/: the game with the translation applied, every changed file in UTF-8"
 
 echo
-echo "== What changed (tads3/game against out/game-ru/; shop.t is latin1 in the game)"
-diff -r tads3/game out/game-ru | iconv -f UTF-8 -t UTF-8 -c || true
+echo "== What changed (tads3/game against out/game-ru/; shop.t, latin1 in the game,"
+echo "   shown here in UTF-8)"
+cp -r tads3/game out/game-view
+iconv -f ISO-8859-1 -t UTF-8 tads3/game/shop.t >out/game-view/shop.t
+(cd out && diff -r game-view game-ru) || true
 
 echo
 bin=${TADS_BIN:-$HOME/.cache/tads/bin}
