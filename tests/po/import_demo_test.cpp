@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTextCodec>
 
+#include "po/po_catalog.h"
 #include "process_run.h"
 
 namespace {
@@ -106,5 +107,38 @@ TEST_P(ImportDemo, CorrectionsArriveWhereNewModePutsThem) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, ImportDemo, ::testing::Values("html", "csv"));
+
+// The same corrections re-saved by three office programs (brisvane-check's
+// round-trip fixtures) give the same translations.
+TEST(ImportOffice, DocumentsReSavedByEditorsGiveTheSameTranslations) {
+  const QString fixtures = kExamples + QStringLiteral("/../tests/check/fixtures");
+  const QString documents[][2] = {
+      {"html", "roundtrip-writer-html/writer.html"},
+      {"html", "roundtrip-gdocs-html/gdocs.html"},
+      {"csv", "roundtrip-calc-quoted-csv/calc_quoted.csv"},
+  };
+  QTemporaryDir dir;
+  QVector<QStringList> translations;
+  for (const auto& document : documents) {
+    const QString po = dir.filePath(QStringLiteral("out.po"));
+    const ProcessRun run =
+        runProcess(QStringLiteral(BRISVANE_PO_EXE),
+                   {"import", "--root-dir=" + fixtures + "/game", "--format=" + document[0],
+                    "--in-doc=" + fixtures + "/cases/" + document[1], "-o", po},
+                   dir.path());
+    EXPECT_EQ(0, run.exitCode) << run.standardError.constData();
+    QVector<PoEntry> entries;
+    QString error;
+    ASSERT_TRUE(readPoFile(po, entries, error)) << error.toStdString();
+    QStringList pairs;
+    for (const PoEntry& entry : entries) {
+      if (!entry.msgstr.isEmpty()) pairs << entry.msgid + QLatin1String(" -> ") + entry.msgstr;
+    }
+    translations.append(pairs);
+  }
+  EXPECT_EQ(9, translations[0].size());
+  EXPECT_EQ(translations[0], translations[1]);
+  EXPECT_EQ(translations[0], translations[2]);
+}
 
 }  // namespace
