@@ -4,25 +4,6 @@
 
 namespace {
 
-TEST(ImportMatcher, FindsGetModePositionsWithColumnsOfTheUnmaskedLine) {
-  const QString text = QStringLiteral(
-      "lamp: Thing 'lamp' \"He said \\\"hi\\\" twice\" 'x'\n"
-      "    \"a text that runs on\n"
-      "    over two lines\"\n"
-      "// don't 'quote' it's\n");
-  const GetModeLiterals literals = getModeLiterals(text);
-  ASSERT_EQ(5, literals.size());  // lines 1 and 2 end inside a literal
-  const GetModeLiteral& said = literals.value(positionKey(0, 1));
-  EXPECT_EQ(text.indexOf(QStringLiteral("He said")), said.column);
-  EXPECT_TRUE(said.doubleQuoted);
-  EXPECT_EQ(QStringLiteral("He said &quot;hi&quot; twice"), said.text);
-  // After two escaped quotes the third literal's column is still the source's.
-  EXPECT_EQ(text.indexOf(QStringLiteral("'x'")) + 1, literals.value(positionKey(0, 2)).column);
-  // Comment text is a literal to get mode's scanner: the apostrophe opens one.
-  EXPECT_EQ(QStringLiteral("t "), literals.value(positionKey(3, 0)).text);
-  EXPECT_FALSE(literals.contains(positionKey(1, 0)));
-}
-
 TadsLiteral literalAt(const QByteArray& source, const char* body, int line, int lastLine) {
   TadsLiteral literal;
   literal.bodyBegin = source.indexOf(body);
