@@ -4,6 +4,16 @@
 
 namespace {
 
+TEST(ImportMatcher, GetModeColumnsCountEscapedQuotesAsWritten) {
+  const QString line = QStringLiteral("x = \"He said \\\"hi\\\" twice\" + 'Bob\\'s' + 'y';");
+  const GetModeLiterals literals = getModeLiterals(line + QStringLiteral("\n// don't\n"));
+  ASSERT_EQ(3, literals.size());  // the comment line ends inside a literal
+  EXPECT_EQ(line.indexOf(QLatin1String("He")), literals.value(positionKey(0, 0)).column);
+  EXPECT_EQ(QStringLiteral("He said &quot;hi&quot; twice"), literals.value(positionKey(0, 0)).text);
+  EXPECT_EQ(line.indexOf(QLatin1String("Bob")), literals.value(positionKey(0, 1)).column);
+  EXPECT_EQ(line.indexOf(QLatin1String("y'")), literals.value(positionKey(0, 2)).column);
+}
+
 TadsLiteral literalAt(const QByteArray& source, const char* body, int line, int lastLine) {
   TadsLiteral literal;
   literal.bodyBegin = source.indexOf(body);
