@@ -99,6 +99,17 @@ bool copyToDevice(const QString& from, const QString& path, QString& error) {
   return true;
 }
 
+/// Frees a file and everything in it. The library's own free leaves each
+/// message's msgctxt behind; setting it to none first frees it.
+void freeFile(po_file_t file) {
+  po_message_iterator_t iterator = po_message_iterator(file, nullptr);
+  while (po_message_t message = po_next_message(iterator)) {
+    if (po_message_msgctxt(message)) po_message_set_msgctxt(message, nullptr);
+  }
+  po_message_iterator_free(iterator);
+  po_file_free(file);
+}
+
 PoEntry entryOf(po_message_t message, QTextCodec* codec) {
   PoEntry entry;
   const char* context = po_message_msgctxt(message);
@@ -107,7 +118,10 @@ PoEntry entryOf(po_message_t message, QTextCodec* codec) {
   entry.msgid = decoded(po_message_msgid(message), codec);
   entry.msgstr = decoded(po_message_msgstr(message), codec);
   entry.fuzzy = po_message_is_fuzzy(message) != 0;
-  const QString notes = decoded(po_message_extracted_comments(message), codec);
+  // A message with notes hands them out as a fresh copy, the caller's to free.
+  const char* joined = po_message_extracted_comments(message);
+  const QString notes = decoded(joined, codec);
+  if (*joined) std::free(const_cast<char*>(joined));
   if (!notes.isEmpty()) entry.comments = notes.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   for (int i = 0; po_filepos_t place = po_message_filepos(message, i); ++i) {
     entry.references << QStringLiteral("%1:%2")
@@ -147,7 +161,7 @@ PoBuilder::PoBuilder(const QString& header)
 
 PoBuilder::~PoBuilder() {
   po_message_iterator_free(iterator_);
-  po_file_free(file_);
+  freeFile(file_);
 }
 
 int PoBuilder::add(const QByteArray& context, const QByteArray& msgid) {
@@ -248,11 +262,14 @@ bool readPoFile(const QString& path, QVector<PoEntry>& entries, QString& error) 
   po_file_t file = readThroughLibrary(QFile::encodeName(path));
   gProblems = nullptr;
   if (!file || !problems.isEmpty()) {
-    if (file) po_file_free(file);
+    if (file) freeFile(file);
     error = problems.isEmpty() ? QStringLiteral("%1: cannot read").arg(path) : problems.join('\n');
     return false;
   }
-  const QString charset = charsetOf(po_file_domain_header(file, nullptr));
+  // The library hands out the header as a fresh copy, the caller's to free.
+  const char* header = po_file_domain_header(file, nullptr);
+  const QString charset = charsetOf(header);
+  std::free(const_cast<char*>(header));
   QTextCodec* codec = charset.isEmpty() ? nullptr : QTextCodec::codecForName(charset.toLatin1());
   po_message_iterator_t iterator = po_message_iterator(file, nullptr);
   while (po_message_t message = po_next_message(iterator)) {
@@ -261,6 +278,6 @@ bool readPoFile(const QString& path, QVector<PoEntry>& entries, QString& error) 
     entries.append(entryOf(message, codec));
   }
   po_message_iterator_free(iterator);
-  po_file_free(file);
+  freeFile(file);
   return true;
 }

@@ -84,7 +84,8 @@ TEST(PoBadInput, APoFileThatDoesNotParseStopsWithGettextsMessage) {
 
 TEST(PoBadInput, UnreadableSourcesAreCopiedUnchangedAndReported) {
   Project project;
-  const QByteArray binary("lamp: Thing\0\x01\x02 \"An oil lamp. \"", 32);
+  static const char kBinary[] = "lamp: Thing\0\x01\x02 \"An oil lamp. \"";
+  const QByteArray binary(kBinary, sizeof kBinary - 1);
   const QByteArray open("lamp2: Thing\n    desc = \"An oil lamp. \n;\n");
   writeFile(project.root + QStringLiteral("/data.t"), binary);
   writeFile(project.root + QStringLiteral("/open.t"), open);
