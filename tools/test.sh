@@ -8,7 +8,6 @@ bash tools/install-deps.sh
 if [ "${1:-}" = "--sanitize" ]; then
   bash tools/build.sh build-sanitize -DBRISVANE_SANITIZE=ON -DBRISVANE_BENCH=OFF
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    LSAN_OPTIONS="suppressions=$PWD/tools/lsan-suppressions.txt:print_suppressions=0" \
     ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
 else
   bash tools/build.sh build
