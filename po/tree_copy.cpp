@@ -26,8 +26,8 @@ bool writeFile(const QString& path, const QByteArray& bytes, QFileDevice::Permis
 bool copyEntries(const QString& rootDir, const QString& into,
                  const QHash<QString, QString>& transformed, const FileTransform& transform,
                  QString& error) {
-  const QDir root(rootDir);
-  QDirIterator entries(rootDir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+  const QDir root(QFileInfo(rootDir).absoluteFilePath());
+  QDirIterator entries(root.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                        QDirIterator::Subdirectories);
   while (entries.hasNext()) {
     const QString from = entries.next();

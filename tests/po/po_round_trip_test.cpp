@@ -32,6 +32,7 @@ void generateProject(const QString& root, int files) {
     }
     writeFile(root + QStringLiteral("/part%1/file%2.t").arg(f % 7).arg(f), text);
   }
+  QFile::link(QStringLiteral("part1"), root + QStringLiteral("/linked"));
 }
 
 /// Extracts, checks the template with gettext's tools, applies it untranslated
@@ -44,9 +45,12 @@ void expectIdentity(const QString& root, const QStringList& options) {
   ASSERT_EQ(extract.exitCode, 0) << shown(extract);
   const QVector<PoEntry> entries = readEntries(pot);
   EXPECT_FALSE(entries.isEmpty());
+  // The project named relative to the working folder, as users type it.
   const QString copy = work.filePath(QStringLiteral("copy"));
   const ProcessRun apply =
-      runPo(QStringList{"apply", "--root-dir=" + root, "--po=" + pot, "--res-dir=" + copy} + options);
+      runPo(QStringList{"apply", "--root-dir=" + QFileInfo(root).fileName(), "--po=" + pot,
+                        "--res-dir=" + copy} + options,
+            QFileInfo(root).absolutePath());
   ASSERT_EQ(apply.exitCode, 0) << shown(apply);
   EXPECT_TRUE(readTree(root) == readTree(copy)) << root.toStdString();
 

@@ -38,6 +38,11 @@ inline QMap<QString, QByteArray> readTree(const QString& root) {
                        QDirIterator::Subdirectories);
   while (entries.hasNext()) {
     const QString path = entries.next();
+    if (entries.fileInfo().isSymLink()) {
+      tree.insert(base.relativeFilePath(path),
+                  "-> " + base.relativeFilePath(entries.fileInfo().symLinkTarget()).toUtf8());
+      continue;
+    }
     if (entries.fileInfo().isDir()) {
       tree.insert(base.relativeFilePath(path) + QLatin1Char('/'), QByteArray());
       continue;
