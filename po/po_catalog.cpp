@@ -174,6 +174,10 @@ int PoBuilder::add(const QByteArray& context, const QByteArray& msgid) {
   return messages_.size() - 1;
 }
 
+const char* PoBuilder::context(int message) const { return po_message_msgctxt(messages_[message]); }
+
+const char* PoBuilder::msgid(int message) const { return po_message_msgid(messages_[message]); }
+
 void PoBuilder::addReference(int message, const QByteArray& file, int line) {
   po_message_add_filepos(messages_[message], file.constData(), size_t(line));
 }

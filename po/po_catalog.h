@@ -43,6 +43,9 @@ class PoBuilder {
   void setComments(int message, const QByteArray& lines);
   void setTranslation(int message, const QByteArray& msgstr, bool fuzzy);
   int size() const { return messages_.size(); }
+  /// The msgctxt (null when none) and msgid of a message, as gettext holds them.
+  const char* context(int message) const;
+  const char* msgid(int message) const;
   /// The messages as they stand, header left out.
   QVector<PoEntry> entries() const;
 

@@ -49,31 +49,33 @@ QString placeNote(const TadsLiteral& literal) {
 TemplateBuilder::TemplateBuilder(bool contextByDefinition)
     : byDefinition_(contextByDefinition), po_(templateHeader()) {}
 
+int TemplateBuilder::entryFor(const QByteArray& context, const QByteArray& msgid) {
+  const uint hash = qHash(msgid, qHash(context));
+  for (auto it = indexByHash_.constFind(hash); it != indexByHash_.constEnd() && it.key() == hash;
+       ++it) {
+    const char* heldContext = po_.context(it.value());
+    const QByteArray held = heldContext ? QByteArray(heldContext) : QByteArray();
+    if (held == context && msgid == po_.msgid(it.value())) return it.value();
+  }
+  const int index = po_.add(context.isEmpty() ? QByteArray() : context, msgid);
+  indexByHash_.insert(hash, index);
+  notes_.append(QByteArray());
+  return index;
+}
+
 void TemplateBuilder::addFile(const QString& relativePath, const SourceFile& file,
                               const LexResult& lexed) {
   const QByteArray path = relativePath.toUtf8();
   for (const TadsLiteral& literal : lexed.literals) {
     const QString text = decodeIn(file, literal.text);
     if (!holdsLetter(text)) continue;
-    const QByteArray context = byDefinition_ ? literal.definition.toUtf8() : QByteArray();
-    const QByteArray msgid = text.toUtf8();
-    // A context never holds a line feed, so it separates the two parts.
-    const QByteArray key = context + '\n' + msgid;
-    auto found = indexByKey_.constFind(key);
-    int index;
-    if (found == indexByKey_.constEnd()) {
-      index = po_.add(context.isEmpty() ? QByteArray() : context, msgid);
-      indexByKey_.insert(key, index);
-      notes_.append(QByteArray());
-      noteHashes_.append(QSet<quint64>());
-    } else {
-      index = found.value();
-    }
+    const int index = entryFor(byDefinition_ ? literal.definition.toUtf8() : QByteArray(),
+                               text.toUtf8());
     po_.addReference(index, path, literal.line);
     const QByteArray note = placeNote(literal).toUtf8();
-    const quint64 hash = (quint64(qHash(note, 0x9e3779b9U)) << 32) | qHash(note, 0x85ebca6bU);
-    if (noteHashes_[index].contains(hash)) continue;
-    noteHashes_[index].insert(hash);
+    const quint64 hash = (quint64(qHash(note, uint(index))) << 32) | qHash(note, 0x85ebca6bU);
+    if (noteHashes_.contains(hash)) continue;
+    noteHashes_.insert(hash);
     notes_[index] += note + '\n';
   }
 }
@@ -89,6 +91,6 @@ bool TemplateBuilder::write(const QString& path, QString& error) {
     notes_[i] = QByteArray();
   }
   noteHashes_.clear();
-  indexByKey_.clear();
+  indexByHash_.clear();
   return po_.write(path, error);
 }

@@ -39,11 +39,16 @@ class TemplateBuilder {
   bool write(const QString& path, QString& error);
 
  private:
+  /// The number of the entry for `msgid` in `context`, added when new.
+  int entryFor(const QByteArray& context, const QByteArray& msgid);
+
   bool byDefinition_;
   PoBuilder po_;
-  QHash<QByteArray, int> indexByKey_;
-  QVector<QByteArray> notes_;           ///< each entry's "#." lines so far
-  QVector<QSet<quint64>> noteHashes_;   ///< which notes each entry has
+  /// Entries by a hash of context and text; gettext holds the texts, so a
+  /// key is kept once in memory and compared there.
+  QMultiHash<uint, int> indexByHash_;
+  QVector<QByteArray> notes_;  ///< each entry's "#." lines so far
+  QSet<quint64> noteHashes_;   ///< a hash of entry and note for each note given
 };
 
 #endif
