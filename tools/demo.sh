@@ -63,13 +63,13 @@ echo "Console lines of every run: examples/out/*.log"
 
 echo
 echo "== brisvane-po: the example TADS 3 game in tads3/game through the PO workflow"
-"$po" extract --root-dir="$PWD/tads3/game" -o out/game.pot
+"$po" extract --root-dir=tads3/game -o out/game.pot
 # The prepared Russian translation, brought up to date with the fresh template
 # as a translator does whenever the game changes.
 msgmerge --quiet --previous -o out/ru.po tads3/ru.po out/game.pot
 echo -n "   out/ru.po: "
 msgfmt -c --statistics -o /dev/null out/ru.po 2>&1
-"$po" apply --root-dir="$PWD/tads3/game" --po=out/ru.po --to-charset=utf-8 --res-dir=out/game-ru
+"$po" apply --root-dir=tads3/game --po=out/ru.po --to-charset=utf-8 --res-dir=out/game-ru
 echo "   out/game-ru/: the game with the translation applied, every changed file in UTF-8"
 
 echo
