@@ -116,4 +116,40 @@ TEST(ImportRun, CarriesChangedRowsAndReportsWhatItCannot) {
   }
 }
 
+// Get mode writes a section per file, so two files of one base name have two
+// sections of that name, in the walk's order.
+TEST(ImportRun, SectionsOfOneNameGoToTheFilesOfThatNameInWalkOrder) {
+  QTemporaryDir dir;
+  QDir(dir.path()).mkpath(QStringLiteral("game/sub"));
+  ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("game/a.t")), "x: Thing 'one';\n"));
+  ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("game/sub/a.t")), "y: Thing 'two';\n"));
+  ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("doc.csv")),
+                        "\xEF\xBB\xBF"
+                        "FILE;a\nCHUNK;x: Thing\nLINE;\"один\";0;0;0\nEND CHUNK\n"
+                        "FILE;a\nCHUNK;y: Thing\nLINE;\"два\";0;0;0\nEND CHUNK\n"));
+  PoConfig config;
+  config.command = PoConfig::Command::Import;
+  config.rootDir = dir.filePath(QStringLiteral("game"));
+  config.format = QStringLiteral("csv");
+  config.inDoc = dir.filePath(QStringLiteral("doc.csv"));
+  config.output = dir.filePath(QStringLiteral("a.po"));
+  ConsoleCapture progressLines;
+  QString outText;
+  QString errText;
+  QTextStream out(&outText);
+  QTextStream err(&errText);
+  EXPECT_EQ(0, runImport(config, out, err));
+  err.flush();
+  EXPECT_TRUE(errText.isEmpty()) << errText.toStdString();
+
+  QVector<PoEntry> entries;
+  QString error;
+  ASSERT_TRUE(readPoFile(config.output, entries, error)) << error.toStdString();
+  ASSERT_EQ(2, entries.size());
+  EXPECT_EQ(QStringLiteral("один"),
+            entries[0].msgid == QLatin1String("one") ? entries[0].msgstr : entries[1].msgstr);
+  EXPECT_EQ(QStringLiteral("два"),
+            entries[0].msgid == QLatin1String("two") ? entries[0].msgstr : entries[1].msgstr);
+}
+
 }  // namespace
