@@ -4,7 +4,11 @@
 #   2. new mode reads the corrected copies in examples/corrected/ (some texts
 #      translated into Russian, the HTML re-saved by an editor) and writes the
 #      patched projects examples/out/patched-html/ and examples/out/patched-csv/;
-#   3. the differences between the game and its patched copy are shown.
+#   3. the differences between the game and its patched copy are shown;
+#   4. brisvane-po takes the example TADS 3 game in examples/tads3/game to a PO
+#      template, merges the prepared Russian translation onto it, applies it
+#      into examples/out/game-ru/ and, where the TADS compilers are built,
+#      compiles and plays the translated game.
 # Installs what is missing and builds first (into build/, or the folder given
 # as the first argument). Works from any directory.
 set -euo pipefail
@@ -13,6 +17,7 @@ build=${1:-build}
 bash tools/install-deps.sh
 bash tools/build.sh "$build"
 brisvane="$(cd "$build" && pwd)/Brisvane"
+po="$(cd "$build" && pwd)/po/brisvane-po"
 
 cd examples
 rm -rf out
@@ -55,3 +60,33 @@ else
   diff -r out/patched-html out/patched-csv | iconv -f CP1251 -t UTF-8 || true
 fi
 echo "Console lines of every run: examples/out/*.log"
+
+echo
+echo "== brisvane-po: the example TADS 3 game in tads3/game through the PO workflow"
+"$po" extract --root-dir=tads3/game -o out/game.pot
+# The prepared Russian translation, brought up to date with the fresh template
+# as a translator does whenever the game changes.
+msgmerge --quiet --previous -o out/ru.po tads3/ru.po out/game.pot
+echo -n "   out/ru.po: "
+msgfmt -c --statistics -o /dev/null out/ru.po 2>&1
+"$po" apply --root-dir=tads3/game --po=out/ru.po --to-charset=utf-8 --res-dir=out/game-ru
+echo "   out/game-ru/: the game with the translation applied, every changed file in UTF-8"
+
+echo
+echo "== What changed (tads3/game against out/game-ru/; shop.t, latin1 in the game,"
+echo "   shown here in UTF-8)"
+cp -r tads3/game out/game-view
+iconv -f ISO-8859-1 -t UTF-8 tads3/game/shop.t >out/game-view/shop.t
+(cd out && diff -r game-view game-ru) || true
+
+echo
+bin=${TADS_BIN:-$HOME/.cache/tads/bin}
+if [[ -x "$bin/t3make" && -x "$bin/frob" ]]; then
+  echo "== The translated game compiled and played (commands from tads3/commands.cmd)"
+  bash tads3/play.sh out/game-ru utf-8 >out/transcript-ru.txt
+  sed -n '1,40p' out/transcript-ru.txt
+  echo "   ... the whole transcript: examples/out/transcript-ru.txt"
+else
+  echo "== No TADS compilers in $bin: the translated game is not compiled"
+  echo "   (bash ../shared/tads/build.sh builds them)."
+fi

@@ -1,0 +1,47 @@
+#include "po/extract_run.h"
+
+#include <QFileInfo>
+
+#include "po/po_catalog.h"
+#include "po/project_sources.h"
+#include "po/source_file.h"
+#include "po/template_builder.h"
+
+int runExtract(const PoConfig& config, QTextStream& out, QTextStream& err) {
+  if (!QFileInfo(config.rootDir).isDir()) {
+    err << "brisvane-po: " << config.rootDir << ": no such folder\n";
+    return 2;
+  }
+  if (!describeSource(QByteArray(), config.fromCharset).codec) {
+    err << "brisvane-po: --from-charset: unknown character set '" << config.fromCharset << "'\n";
+    return 2;
+  }
+  TemplateBuilder builder(config.contextByDefinition);
+  int problems = 0;
+  int literals = 0;
+  const QVector<ProjectSource> sources = listProjectSources(config.rootDir, config.ignoreList);
+  for (const ProjectSource& source : sources) {
+    SourceFile file;
+    QString problem;
+    if (!readSource(source.absolutePath, config.fromCharset, file, problem)) {
+      err << source.relativePath << ": " << problem << '\n';
+      ++problems;
+      continue;
+    }
+    const LexResult lexed = lexTads(file.bytes);
+    for (const LexProblem& trouble : lexed.problems) {
+      err << source.relativePath << ':' << trouble.line << ": " << trouble.message << '\n';
+      ++problems;
+    }
+    literals += lexed.literals.size();
+    builder.addFile(source.relativePath, file, lexed);
+  }
+  QString error;
+  if (!builder.write(config.output, error)) {
+    err << "brisvane-po: " << error << '\n';
+    return 1;
+  }
+  out << config.output << ": " << builder.entryCount() << " entries from " << literals
+      << " literals in " << sources.size() << " files\n";
+  return problems == 0 ? 0 : 1;
+}

@@ -1,0 +1,51 @@
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+#include "po/apply_run.h"
+#include "po/extract_run.h"
+#include "po/import_run.h"
+#include "po/po_command_line.h"
+
+namespace {
+
+/// The layers below print progress lines for Brisvane's console; this tool
+/// reports through its own streams only.
+void dropProgressLines(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication application(argc, argv);
+  qInstallMessageHandler(dropProgressLines);
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  out.setCodec("UTF-8");
+  err.setCodec("UTF-8");
+
+  PoConfig config;
+  QString error;
+  QString topic;
+  switch (parsePoCommandLine(QCoreApplication::arguments(), config, error, topic)) {
+    case PoRequest::Help:
+      out << poUsage(topic);
+      return 0;
+    case PoRequest::Version:
+      out << "brisvane-po " << BRISVANE_VERSION << '\n';
+      return 0;
+    case PoRequest::UsageError:
+      err << "brisvane-po: " << error << "\nTry 'brisvane-po --help'.\n";
+      return 2;
+    case PoRequest::Run:
+      break;
+  }
+  switch (config.command) {
+    case PoConfig::Command::Extract:
+      return runExtract(config, out, err);
+    case PoConfig::Command::Apply:
+      return runApply(config, out, err);
+    case PoConfig::Command::Import:
+      break;
+  }
+  return runImport(config, out, err);
+}

@@ -1,0 +1,207 @@
+#include "po/po_command_line.h"
+
+#include <QCommandLineParser>
+
+#include "app/command_line.h"
+
+namespace {
+
+const char kGeneral[] =
+    "Usage: brisvane-po COMMAND [options]\n"
+    "\n"
+    "Takes a TADS project to a PO template and a translated PO file back to a\n"
+    "complete translated copy of the project.\n"
+    "\n"
+    "Commands:\n"
+    "  extract  write a PO template (.pot) of every text of the project's *.t files\n"
+    "  apply    write a translated copy of the project from a PO file\n"
+    "  import   turn a corrected get-mode document into a PO file\n"
+    "\n"
+    "Run 'brisvane-po COMMAND --help' for the options of a command.\n"
+    "\n"
+    "Exit code: 0 when everything was done, 1 when something was refused or could\n"
+    "not be read or written (a PO file that does not parse, a refused translation:\n"
+    "each is reported with its file and line), 2 for a usage error.\n";
+
+const char kExtract[] =
+    "Writes a UTF-8 PO template with an entry per distinct text of the literals\n"
+    "that hold a letter, every place it occurs as a reference. Nothing but the\n"
+    "template is written.";
+const char kApply[] =
+    "Writes a complete copy of the project into a new folder, every literal whose\n"
+    "entry has a translation that is not fuzzy carrying it. Refused translations\n"
+    "are listed with their file and line and their literals keep the source text.";
+const char kImport[] =
+    "Turns a document written by Brisvane's get mode, corrected in any editor,\n"
+    "into a PO file carrying its corrections.";
+
+QCommandLineOption valueOption(const QStringList& names, const char* help, const char* value) {
+  return QCommandLineOption(names, QString::fromLatin1(help), QString::fromLatin1(value));
+}
+
+QCommandLineOption valueOption(const char* name, const char* help, const char* value) {
+  return valueOption(QStringList{QString::fromLatin1(name)}, help, value);
+}
+
+/// The options one subcommand takes.
+QList<QCommandLineOption> optionsOf(PoConfig::Command command) {
+  QList<QCommandLineOption> options{
+      valueOption("root-dir", "The TADS project (only read).", "dir"),
+      valueOption("ignore", "Files and folders to leave out, as for Brisvane.", "a,b")};
+  switch (command) {
+    case PoConfig::Command::Extract:
+      options << valueOption("from-charset",
+                             "Character set of files without #charset line or byte-order "
+                             "mark (default: windows-1251).",
+                             "name")
+              << valueOption("context", "'definition': the enclosing definition's name "
+                                        "becomes each entry's msgctxt.",
+                             "definition")
+              << valueOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                             "The template to write.", "file");
+      break;
+    case PoConfig::Command::Apply:
+      options << valueOption("from-charset",
+                             "Character set of files without #charset line or byte-order "
+                             "mark (default: windows-1251).",
+                             "name")
+              << valueOption("po", "The translated PO file.", "file")
+              << valueOption("res-dir", "The folder of the translated copy (new or empty).",
+                             "dir")
+              << valueOption("to-charset", "'utf-8': write every changed file in UTF-8.",
+                             "utf-8");
+      break;
+    case PoConfig::Command::Import:
+      options << valueOption("format", "The document's format: html or csv.", "html|csv")
+              << valueOption("in-doc", "The corrected document.", "file")
+              << valueOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                             "The PO file to write.", "file");
+      break;
+  }
+  options << QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Show this help and exit."))
+          << QCommandLineOption(QStringList{QStringLiteral("V"), QStringLiteral("version")},
+                                QStringLiteral("Show the version and exit."));
+  return options;
+}
+
+bool commandNamed(const QString& name, PoConfig::Command& command) {
+  if (name == QLatin1String("extract")) {
+    command = PoConfig::Command::Extract;
+  } else if (name == QLatin1String("apply")) {
+    command = PoConfig::Command::Apply;
+  } else if (name == QLatin1String("import")) {
+    command = PoConfig::Command::Import;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+QString required(const QCommandLineParser& parser, const char* name, QString& error) {
+  const QString value = parser.value(QString::fromLatin1(name));
+  if (value.isEmpty() && error.isEmpty()) {
+    error = QStringLiteral("--%1 is required").arg(QString::fromLatin1(name));
+  }
+  return value;
+}
+
+void describe(QCommandLineParser& parser, PoConfig::Command command) {
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  parser.addOptions(optionsOf(command));
+}
+
+/// Reads the values every subcommand's options hold into `config`.
+void takeValues(const QCommandLineParser& parser, PoConfig& config, QString& error) {
+  config.rootDir = required(parser, "root-dir", error);
+  config.ignoreList = ignoreListOf(parser.value(QStringLiteral("ignore")));
+  switch (config.command) {
+    case PoConfig::Command::Extract: {
+      const QString context = parser.value(QStringLiteral("context"));
+      if (parser.isSet(QStringLiteral("context")) && context != QLatin1String("definition")) {
+        error = QStringLiteral("--context must be 'definition', not '%1'").arg(context);
+      }
+      config.contextByDefinition = parser.isSet(QStringLiteral("context"));
+      config.output = required(parser, "o", error);
+      break;
+    }
+    case PoConfig::Command::Apply: {
+      config.poFile = required(parser, "po", error);
+      config.resDir = required(parser, "res-dir", error);
+      const QString to = parser.value(QStringLiteral("to-charset"));
+      if (parser.isSet(QStringLiteral("to-charset")) &&
+          to.compare(QLatin1String("utf-8"), Qt::CaseInsensitive) != 0 &&
+          to.compare(QLatin1String("utf8"), Qt::CaseInsensitive) != 0) {
+        error = QStringLiteral("--to-charset must be 'utf-8', not '%1'").arg(to);
+      }
+      config.toUtf8 = parser.isSet(QStringLiteral("to-charset"));
+      break;
+    }
+    case PoConfig::Command::Import:
+      config.format = required(parser, "format", error);
+      config.inDoc = required(parser, "in-doc", error);
+      config.output = required(parser, "o", error);
+      if (error.isEmpty() && config.format != QLatin1String("html") &&
+          config.format != QLatin1String("csv")) {
+        error = QStringLiteral("--format must be html or csv, not '%1'").arg(config.format);
+      }
+      break;
+  }
+  if (config.command != PoConfig::Command::Import &&
+      parser.isSet(QStringLiteral("from-charset"))) {
+    config.fromCharset = parser.value(QStringLiteral("from-charset"));
+  }
+}
+
+}  // namespace
+
+PoRequest parsePoCommandLine(const QStringList& arguments, PoConfig& config, QString& error,
+                             QString& helpTopic) {
+  helpTopic.clear();
+  const QString first = arguments.value(1);
+  if (first == QLatin1String("-h") || first == QLatin1String("--help")) return PoRequest::Help;
+  if (first == QLatin1String("-V") || first == QLatin1String("--version")) {
+    return PoRequest::Version;
+  }
+  if (first.isEmpty()) {
+    error = QStringLiteral("a command is required: extract, apply or import");
+    return PoRequest::UsageError;
+  }
+  if (!commandNamed(first, config.command)) {
+    error = QStringLiteral("unknown command '%1'").arg(first);
+    return PoRequest::UsageError;
+  }
+  QCommandLineParser parser;
+  describe(parser, config.command);
+  QStringList rest = arguments.mid(2);
+  rest.prepend(arguments.value(0));
+  if (!parser.parse(rest)) {
+    error = parser.errorText();
+    return PoRequest::UsageError;
+  }
+  if (parser.isSet(QStringLiteral("help"))) {
+    helpTopic = first;
+    return PoRequest::Help;
+  }
+  if (parser.isSet(QStringLiteral("version"))) return PoRequest::Version;
+  if (!parser.positionalArguments().isEmpty()) {
+    error = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
+    return PoRequest::UsageError;
+  }
+  takeValues(parser, config, error);
+  return error.isEmpty() ? PoRequest::Run : PoRequest::UsageError;
+}
+
+QString poUsage(const QString& topic) {
+  PoConfig::Command command;
+  if (!commandNamed(topic, command)) return QString::fromLatin1(kGeneral);
+  QCommandLineParser parser;
+  describe(parser, command);
+  const char* description = command == PoConfig::Command::Extract ? kExtract
+                            : command == PoConfig::Command::Apply ? kApply
+                                                                  : kImport;
+  parser.setApplicationDescription(QString::fromLatin1(description));
+  QString text = parser.helpText();
+  const int lineEnd = text.indexOf(QLatin1Char('\n'));
+  return QStringLiteral("Usage: brisvane-po %1 [options]").arg(topic) + text.mid(lineEnd);
+}

@@ -1,0 +1,35 @@
+#include "po/translation_table.h"
+
+namespace {
+
+QString keyOf(const QString& definition, const QString& text) {
+  return definition + QLatin1Char('\n') + text;
+}
+
+}  // namespace
+
+TranslationTable::TranslationTable(const QVector<PoEntry>& entries) {
+  byText_.reserve(entries.size());
+  for (const PoEntry& entry : entries) {
+    // A null value keeps an untranslated entry of a definition from falling
+    // back to the entry without msgctxt.
+    const bool usable = !entry.fuzzy && !entry.msgstr.isEmpty();
+    const QString value = usable ? entry.msgstr : QString();
+    if (usable) ++translated_;
+    if (entry.hasContext) {
+      byDefinition_.insert(keyOf(entry.context, entry.msgid), value);
+    } else {
+      byText_.insert(entry.msgid, value);
+    }
+  }
+}
+
+const QString* TranslationTable::find(const QString& definition, const QString& text) const {
+  if (!byDefinition_.isEmpty()) {
+    auto found = byDefinition_.constFind(keyOf(definition, text));
+    if (found != byDefinition_.constEnd()) return found->isNull() ? nullptr : &found.value();
+  }
+  auto found = byText_.constFind(text);
+  if (found == byText_.constEnd() || found->isNull()) return nullptr;
+  return &found.value();
+}

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Compiled and played over real TADS 3 code: a copy of the adv3 library, the
+# system sources and the sample game that ship with the compilers. The
+# entries of double-quoted literals are pseudo-translated (podebug wraps each
+# text in "xxx"; single-quoted literals are often code and stay), the
+# translation is applied, and the copy compiles and prints the markers, also
+# in texts that span several lines in the source.
+#   bash play_adv3_test.sh BRISVANE_PO
+# Exit code 77 (a skip) where the TADS compilers or podebug are missing.
+set -euo pipefail
+po=$1
+bin=${TADS_BIN:-$HOME/.cache/tads/bin}
+skip() {
+  echo "SKIP: $1"
+  exit 77
+}
+[[ -x "$bin/t3make" && -x "$bin/frob" ]] ||
+  skip "no TADS compilers in $bin (bash ../shared/tads/build.sh builds them)"
+command -v podebug >/dev/null || skip "podebug (translate-toolkit) is not installed"
+tads="$(cd "$bin/.." && pwd)"
+samples="$(dirname "$(find "$tads/src" -path '*tads3/samples/sample.t3m' -print -quit)")"
+[[ -f "$samples/sample.t" ]] || skip "no sample game under $tads/src"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+mkdir "$work/project"
+cp -r "$tads/lib/adv3" "$work/project/"
+cp "$tads"/lib/*.t "$tads"/lib/*.tl "$samples/sample.t" "$samples/bantest.t" "$work/project/"
+
+"$po" extract --root-dir="$work/project" -o "$work/game.pot"
+msggrep -v -X -e 'single-quoted' "$work/game.pot" -o "$work/double.pot"
+podebug --rewrite=xxx -i "$work/double.pot" -o "$work/xxx.po" >/dev/null 2>&1
+"$po" apply --root-dir="$work/project" --po="$work/xxx.po" --res-dir="$work/copy"
+
+cd "$work/copy"
+if ! "$bin/t3make" -q -FC -Fy obj -Fo obj -FL "$work/copy" -FI "$tads/include" -o sample.t3 \
+  -D LANGUAGE=en_us -D MESSAGESTYLE=neu -source reflect -lib system -lib adv3/adv3 \
+  -source sample -source bantest >"$work/compile.log" 2>&1; then
+  echo "FAIL: the pseudo-translated copy does not compile:"
+  head -40 "$work/compile.log"
+  exit 1
+fi
+printf '>look\n>credits\n>inventory\n>x me\n' >"$work/commands.cmd"
+"$bin/frob" -i plain -p -S -R "$work/commands.cmd" sample.t3 </dev/null >"$work/transcript.txt"
+
+fail=0
+expect() {  # expect TEXT WHAT
+  if ! tr '\n' ' ' <"$work/transcript.txt" | tr -s ' ' | grep -qF -- "$1"; then
+    echo "FAIL: the transcript lacks $2: $1"
+    fail=1
+  fi
+}
+# The living room's description spans four lines in sample.t.
+expect "xxxIt's a nice, big room." "a marked text that spans lines"
+expect "leads outside. xxx" "the end of that text"
+expect "xxxTADS 3 Library Sampler" "a marker before markup and an embedded expression"
+markers=$(grep -o xxx "$work/transcript.txt" | wc -l)
+if ((markers < 20)); then
+  echo "FAIL: only $markers markers in the transcript"
+  fail=1
+fi
+((fail)) && { echo "--- transcript:"; cat "$work/transcript.txt"; }
+exit $fail
