@@ -10,9 +10,9 @@ _brisvane_po() {
         case $prev in
             --format) COMPREPLY=($(compgen -W 'html csv' -- "$cur")) ;;
             --context) COMPREPLY=($(compgen -W 'definition' -- "$cur")) ;;
-            --from-charset | --to-charset)
-                COMPREPLY=($(compgen -W 'cp1251 utf-8 koi8-r iso-8859-5' -- "$cur"))
-                ;;
+            --from-charset) COMPREPLY=($(compgen -W 'cp1251 utf-8 koi8-r iso-8859-5' -- "$cur")) ;;
+            --to-charset) COMPREPLY=($(compgen -W 'utf-8' -- "$cur")) ;;
+            --output) _filedir '@(po|pot)' ;;
             --root-dir | --res-dir) _filedir -d ;;
             --po) _filedir '@(po|pot)' ;;
             --in-doc) _filedir '@(html|htm|csv)' ;;
@@ -32,9 +32,9 @@ _brisvane_po() {
     done
     local options
     case $command in
-        extract) options='--root-dir= --ignore= --from-charset= --context= -o' ;;
-        apply) options='--root-dir= --po= --res-dir= --ignore= --from-charset= --to-charset=' ;;
-        import) options='--root-dir= --format= --in-doc= --ignore= -o' ;;
+        extract) options='--root-dir= --ignore= --from-charset= --context= -o --output= --help' ;;
+        apply) options='--root-dir= --po= --res-dir= --ignore= --from-charset= --to-charset= --help' ;;
+        import) options='--root-dir= --format= --in-doc= --ignore= -o --output= --help' ;;
         *) options='extract apply import --help --version' ;;
     esac
     COMPREPLY=($(compgen -W "$options" -- "$cur"))

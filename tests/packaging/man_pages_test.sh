@@ -27,9 +27,16 @@ option_entries() {
     sed -E 's/[<>]//g; s/^(-[^= ]*)[= ]+(.+)$/\1 \2/; /^-[^ ]*$/s/$/ -/' | sort -u
 }
 
-# The help's option list: its lines that begin with an option.
+# The help's option list: its lines that begin with an option; for a program
+# with commands, the options of every command's own help together.
 help_options() {
-  "$1" --help 2>&1 | grep -E '^[[:space:]]+-' | option_entries
+  local help commands
+  help=$("$1" --help 2>&1)
+  commands=$(sed -n '/^Commands:/,/^$/p' <<<"$help" | sed -nE 's/^  ([a-z]+) .*/\1/p')
+  {
+    grep -E '^[[:space:]]+-' <<<"$help"
+    for command in $commands; do "$1" "$command" --help 2>&1 | grep -E '^[[:space:]]+-'; done
+  } | option_entries
 }
 
 # The page's option list: the tag line after each .TP of its OPTIONS section,
