@@ -7,6 +7,7 @@
 
 #include "console/console_line.h"
 #include "patch/line_patcher.h"
+#include "scan/cp1251_codec.h"
 #include "scan/source_listing.h"
 
 namespace {
@@ -23,12 +24,18 @@ const FileEntry* findFileEntry(const DocumentModel& model, const QString& baseNa
 void writeCopy(const QString& path, const QStringList& lines) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return;
-  QTextStream out(&file);
-  out.setCodec("CP1251");
   // Joined, not terminated: the copy ends with a line end exactly when the
   // source did (its last line is then empty).
-  out << lines.join(QLatin1String("\r\n"));
-  out.flush();
+  const QString text = lines.join(QLatin1String("\r\n"));
+  QByteArray bytes;
+  if (encodeCp1251(text, bytes)) {
+    file.write(bytes);
+  } else {
+    QTextStream out(&file);
+    out.setCodec("CP1251");
+    out << text;
+    out.flush();
+  }
   file.close();
 }
 

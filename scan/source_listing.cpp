@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include "console/console_line.h"
+#include "scan/cp1251_codec.h"
 
 QFileInfoList listSourceFiles(QDir& directory) {
   directory.setNameFilters(QStringList(QStringLiteral("*.t")));
@@ -41,7 +42,16 @@ bool ignoresDirectory(const QString& name, const QString& path, const QStringLis
 
 bool readSourceFile(const QString& path, QString& text) {
   QFile file(path);
+  // Text mode drops every carriage return, a lone one too.
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
+  QByteArray bytes = file.readAll();
+  if (!startsWithByteOrderMark(bytes)) {
+    text = decodeCp1251(bytes.constData(), bytes.size());
+    return true;
+  }
+  // A byte-order mark makes the text stream switch to that encoding.
+  bytes.clear();
+  file.reset();
   QTextStream stream(&file);
   stream.setCodec("CP1251");
   text = stream.readAll();
