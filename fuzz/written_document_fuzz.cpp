@@ -60,28 +60,25 @@ bool sameModel(const DocumentModel& a, const DocumentModel& b) {
 }
 
 // Keeps to what get mode can write and the direct way takes: no control
-// characters, no "=" (so no attribute a clean-up step removes), names
-// without separators or markup and never empty, and CSV texts that do not
-// both begin and end with a double quote.
-QString sanitised(QString text, bool name, bool html) {
+// characters, names without separators or markup and never empty.
+QString sanitised(QString text, bool name) {
   for (QChar& c : text) {
-    if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c == QLatin1Char('=')) c = '.';
+    if (c.unicode() < 0x20 && c != QLatin1Char('\t')) c = '.';
     if (name && QStringLiteral(";<&>").contains(c)) c = '.';
   }
   if (name && text.isEmpty()) text = QStringLiteral("n");
-  if (!html && text.startsWith('"') && text.endsWith('"')) text.prepend('x');
   return text;
 }
 
 // A model of up to two files from the pieces of `data`: names and texts
 // taken in turn, quote kinds and positions from their lengths.
-DocumentModel modelOf(const QByteArray& data, bool html) {
+DocumentModel modelOf(const QByteArray& data) {
   const QList<QByteArray> pieces = data.split('\x01');
   DocumentModel model;
   int next = 0;
   auto piece = [&](bool name) {
     const QByteArray& bytes = pieces[next++];
-    return sanitised(decodeCp1251(bytes.constData(), bytes.size()), name, html);
+    return sanitised(decodeCp1251(bytes.constData(), bytes.size()), name);
   };
   while (next < pieces.size() && model.size() < 2) {
     model.append(FileEntry{piece(true), {}});
@@ -138,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   bool unchanged = false;
   if (data[0] & 2) {
     const bool mutate = (data[0] & 4) && rest.size() >= 2;
-    document = written(modelOf(mutate ? rest.mid(2) : rest, html));
+    document = written(modelOf(mutate ? rest.mid(2) : rest));
     if (mutate && !document.isEmpty()) {
       document[int(quint8(rest[0]) * document.size() / 256)] = rest[1];
     } else {

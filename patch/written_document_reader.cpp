@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "formats/html_formatter.h"
 #include "scan/cp1251_codec.h"
 
 namespace {
@@ -21,14 +22,6 @@ struct Cursor {
   }
   bool atEnd() const { return at == end; }
 };
-
-bool holds(const char* begin, const char* end, const char* needle) {
-  const size_t size = std::strlen(needle);
-  for (const char* at = begin; end - at >= static_cast<long>(size); ++at) {
-    if (std::memcmp(at, needle, size) == 0) return true;
-  }
-  return false;
-}
 
 // A control character other than tab and line feed is refused by an XML
 // parser, and a carriage return is changed by it.
@@ -58,52 +51,57 @@ bool holdsRefusedCharacter(const QString& text) {
   return false;
 }
 
+// Unescapes the three entities the writer makes; false for any other
+// ampersand.
+bool unescapeEntities(QString& text) {
+  if (!text.contains(QLatin1Char('&'))) return true;
+  QString plain;
+  plain.reserve(text.size());
+  for (int at = 0; at < text.size(); ++at) {
+    QChar c = text.at(at);
+    if (c == QLatin1Char('&')) {
+      const QStringRef entity = text.midRef(at, 5);
+      if (entity.startsWith(QLatin1String("&amp;"))) {
+        at += 4;
+      } else if (entity.startsWith(QLatin1String("&lt;"))) {
+        c = QLatin1Char('<');
+        at += 3;
+      } else if (entity.startsWith(QLatin1String("&gt;"))) {
+        c = QLatin1Char('>');
+        at += 3;
+      } else {
+        return false;
+      }
+    }
+    plain += c;
+  }
+  text = plain;
+  return true;
+}
+
 // The text of an HTML heading or cell: everything up to the next '<', which
-// must begin `closing`. Only the entities the writer makes are accepted, and
-// nothing that a clean-up step would remove ("&nbsp;" is already excluded).
+// must begin `closing`. No clean-up match can reach over the markup around
+// it, so the text is cleaned up on its own when it could hold one ('=' or
+// '&' in it), exactly as the whole document would be.
 template <int N>
 bool takeHtmlText(Cursor& c, const char (&closing)[N], QString& text) {
   const char* begin = c.at;
   bool ascii = true;
-  bool entities = false;
-  bool equals = false;
+  bool special = false;
   for (; c.at < c.end && *c.at != '<'; ++c.at) {
     const unsigned char b = static_cast<unsigned char>(*c.at);
     if (isRefusedControl(b) || b == '>') return false;
     if (b >= 0x80) ascii = false;
-    if (b == '=') equals = true;
-    if (b == '&') {
-      Cursor entity{c.at, c.end};
-      if (!entity.take("&amp;") && !entity.take("&lt;") && !entity.take("&gt;")) return false;
-      entities = true;
-    }
+    if (b == '=' || b == '&') special = true;
   }
-  const char* end = c.at;
+  const int size = static_cast<int>(c.at - begin);
   if (!c.take(closing)) return false;
-  if (equals && (holds(begin, end, "class=\"") || holds(begin, end, " width=10%"))) return false;
-  QByteArray unescaped;
-  if (entities) {
-    unescaped.reserve(static_cast<int>(end - begin));
-    for (const char* at = begin; at < end; ++at) {
-      unescaped += *at;
-      if (*at != '&') continue;
-      if (at[1] == 'a') {
-        at += 4;
-      } else {
-        unescaped.back() = at[1] == 'l' ? '<' : '>';
-        at += 3;
-      }
-    }
-    begin = unescaped.constData();
-    end = begin + unescaped.size();
+  text = ascii ? QString::fromLatin1(begin, size) : QString::fromUtf8(begin, size);
+  if (special) {
+    text = htmlFormatter.preprocess(text);
+    if (!unescapeEntities(text)) return false;
   }
-  const int size = static_cast<int>(end - begin);
-  if (ascii) {
-    text = QString::fromLatin1(begin, size);
-    return true;
-  }
-  text = QString::fromUtf8(begin, size);
-  return !holdsRefusedCharacter(text);
+  return ascii || !holdsRefusedCharacter(text);
 }
 
 // Header: the writer's, with the meta element and blanks as they stand.
@@ -171,9 +169,14 @@ bool takeCsvRow(Cursor& c, QList<LineEntry>& lines) {
     const unsigned char b = static_cast<unsigned char>(*at);
     if (b < 0x20 && b != '\t') return false;
   }
-  const int size = static_cast<int>(closing - begin);
-  // Text that begins and ends with a double quote loses them in conversion.
-  if (size > 0 && begin[0] == '"' && closing[-1] == '"') return false;
+  int size = static_cast<int>(closing - begin);
+  const bool empty = size == 0;
+  // A text that begins and ends with a double quote loses both in the
+  // conversion (a lone one: the row stays, with an empty text).
+  if (!empty && begin[0] == '"' && closing[-1] == '"') {
+    ++begin;
+    size = size > 1 ? size - 2 : 0;
+  }
   c.at = closing;
   LineEntry row;
   if (!c.take("\";")) return false;
@@ -186,7 +189,7 @@ bool takeCsvRow(Cursor& c, QList<LineEntry>& lines) {
       !takeNumber(c, row.literalIndex) || !c.take("\n")) {
     return false;
   }
-  if (size == 0) return true;
+  if (empty) return true;
   row.text = decodeCp1251(begin, size);
   lines.append(row);
   return true;

@@ -17,7 +17,7 @@
 /// exactly these records, printing a line per record in model order. Returns
 /// false as soon as anything deviates (a byte-order mark, other markup,
 /// entities other than those the writer makes, characters that an XML parser
-/// would refuse or change, texts that a clean-up step would touch); `model`
+/// would refuse or change); `model`
 /// then holds a part of the document and the caller reads the document the
 /// normalising way instead, from its start.
 bool readWrittenDocument(const QByteArray& bytes, bool html, DocumentModel& model);
