@@ -1,11 +1,14 @@
 #include "patch/patch_walk.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QHash>
 #include <QSet>
 #include <QTextStream>
+#include <utility>
 
 #include "console/console_line.h"
+#include "patch/copy_patcher.h"
 #include "patch/line_patcher.h"
 #include "scan/cp1251_codec.h"
 #include "scan/source_listing.h"
@@ -21,21 +24,42 @@ const FileEntry* findFileEntry(const DocumentModel& model, const QString& baseNa
   return nullptr;
 }
 
-void writeCopy(const QString& path, const QStringList& lines) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return;
+// The bytes of a copy whose lines are joined by CR LF: code page 1251, with
+// the codec's replacement for characters it lacks.
+QByteArray encodedCopy(const QString& text) {
+  QByteArray bytes;
+  if (encodeCp1251(text, bytes)) return bytes;
+  bytes.clear();
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QTextStream out(&buffer);
+  out.setCodec("CP1251");
+  out << text;
+  out.flush();
+  return bytes;
+}
+
+// The patched copy of a source file read as `bytes`. A file in code page
+// 1251 is patched from its bytes, one with a byte-order mark from its text.
+QByteArray patchedCopy(QByteArray bytes, const FileEntry& entry) {
+  QByteArray copy;
+  QString text;
+  if (!startsWithByteOrderMark(bytes)) {
+    dropCarriageReturns(bytes);
+    if (patchCopy(bytes, entry, copy, text)) return copy;
+    return encodedCopy(text);
+  }
   // Joined, not terminated: the copy ends with a line end exactly when the
   // source did (its last line is then empty).
-  const QString text = lines.join(QLatin1String("\r\n"));
-  QByteArray bytes;
-  if (encodeCp1251(text, bytes)) {
-    file.write(bytes);
-  } else {
-    QTextStream out(&file);
-    out.setCodec("CP1251");
-    out << text;
-    out.flush();
-  }
+  QStringList lines = decodeSourceBytes(std::move(bytes)).split(QLatin1Char('\n'));
+  patchLines(lines, entry);
+  return encodedCopy(lines.join(QLatin1String("\r\n")));
+}
+
+void writeCopy(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return;
+  file.write(bytes);
   file.close();
 }
 
@@ -78,8 +102,8 @@ void patchDirectory(QDir sourceDir, const DocumentModel& model, QStringList igno
   for (const QFileInfo& file : files) {
     if (ignoresFile(file, ignoreList)) continue;
     const QString baseName = announceFile(file);
-    QString text;
-    if (!readSourceFile(file.absoluteFilePath(), text)) continue;
+    QByteArray bytes;
+    if (!readSourceBytes(file.absoluteFilePath(), bytes)) continue;
     const FileEntry* entry = findFileEntry(model, baseName);
     if (!entry) {
       // The document has nothing for this file: the rest of this directory,
@@ -87,9 +111,8 @@ void patchDirectory(QDir sourceDir, const DocumentModel& model, QStringList igno
       ConsoleLine() << "Error: no such file";
       return;
     }
-    QStringList lines = text.split(QLatin1Char('\n'));
-    patchLines(lines, *entry);
-    writeCopy(resultDir.absolutePath() + QLatin1Char('/') + file.fileName(), lines);
+    writeCopy(resultDir.absolutePath() + QLatin1Char('/') + file.fileName(),
+              patchedCopy(std::move(bytes), *entry));
   }
   const QStringList subdirectories = listSubdirectories(sourceDir);
   for (const QString& name : subdirectories) {

@@ -1,7 +1,10 @@
 #include "scan/source_listing.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTextStream>
+#include <algorithm>
+#include <utility>
 
 #include "console/console_line.h"
 #include "scan/cp1251_codec.h"
@@ -40,20 +43,35 @@ bool ignoresDirectory(const QString& name, const QString& path, const QStringLis
   return true;
 }
 
-bool readSourceFile(const QString& path, QString& text) {
+bool readSourceBytes(const QString& path, QByteArray& bytes) {
   QFile file(path);
-  // Text mode drops every carriage return, a lone one too.
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
-  QByteArray bytes = file.readAll();
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  bytes = file.readAll();
+  return true;
+}
+
+void dropCarriageReturns(QByteArray& bytes) {
+  if (!bytes.contains('\r')) return;
+  bytes.truncate(static_cast<int>(std::remove(bytes.begin(), bytes.end(), '\r') - bytes.begin()));
+}
+
+QString decodeSourceBytes(QByteArray bytes) {
   if (!startsWithByteOrderMark(bytes)) {
-    text = decodeCp1251(bytes.constData(), bytes.size());
-    return true;
+    dropCarriageReturns(bytes);
+    return decodeCp1251(bytes.constData(), bytes.size());
   }
-  // A byte-order mark makes the text stream switch to that encoding.
-  bytes.clear();
-  file.reset();
-  QTextStream stream(&file);
+  // A byte-order mark makes a text stream follow it instead of the code
+  // page; in text mode it drops the carriage returns once decoded.
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly | QIODevice::Text);
+  QTextStream stream(&buffer);
   stream.setCodec("CP1251");
-  text = stream.readAll();
+  return stream.readAll();
+}
+
+bool readSourceFile(const QString& path, QString& text) {
+  QByteArray bytes;
+  if (!readSourceBytes(path, bytes)) return false;
+  text = decodeSourceBytes(std::move(bytes));
   return true;
 }
