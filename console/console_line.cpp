@@ -2,16 +2,25 @@
 
 #include <QByteArray>
 #include <QDebug>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 ConsoleLine::~ConsoleLine() {
-  // noquote/nospace: the line is already in its final shape, and Qt must
-  // neither escape the quotes nor drop the trailing space.
-  qDebug().noquote().nospace() << line_;
+  // Straight into the debug channel, as the debug stream would send the
+  // finished line (large documents print a line per row, and the stream
+  // costs more than the line).
+  qt_message_output(QtDebugMsg, QMessageLogContext(), line_);
 }
 
 ConsoleLine& ConsoleLine::operator<<(const char* fixed) {
-  line_ += QString::fromUtf8(fixed);
+  const int size = int(std::strlen(fixed));
+  const bool ascii = std::all_of(fixed, fixed + size, [](char c) { return uchar(c) < 0x80; });
+  if (ascii) {
+    line_ += QLatin1String(fixed, size);
+  } else {
+    line_ += QString::fromUtf8(fixed, size);
+  }
   line_ += QLatin1Char(' ');
   return *this;
 }
@@ -30,7 +39,13 @@ ConsoleLine& ConsoleLine::operator<<(const Quoted& value) {
 }
 
 ConsoleLine& ConsoleLine::operator<<(quint32 number) {
-  line_ += QString::number(number);
+  char digits[11];
+  int at = sizeof digits;
+  do {
+    digits[--at] = char('0' + number % 10);
+    number /= 10;
+  } while (number != 0);
+  line_ += QLatin1String(digits + at, int(sizeof digits) - at);
   line_ += QLatin1Char(' ');
   return *this;
 }
@@ -44,9 +59,9 @@ ConsoleLine& ConsoleLine::operator<<(int number) {
 namespace {
 
 void writeToStandardError(QtMsgType, const QMessageLogContext&, const QString& message) {
-  QByteArray bytes = message.toUtf8();
-  bytes += '\n';
+  const QByteArray bytes = message.toUtf8();
   std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+  std::fputc('\n', stderr);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QVector>
 #include <algorithm>
+#include <cstring>
 
 #include "patch/line_patcher.h"
 #include "scan/cp1251_codec.h"
@@ -21,8 +22,11 @@ struct PatchedLine {
 bool patchCopy(const QByteArray& source, const FileEntry& file, QByteArray& copy, QString& text) {
   // Where each line starts; line i ends one byte before line i + 1 starts.
   QVector<int> starts{0};
-  for (int at = source.indexOf('\n'); at >= 0; at = source.indexOf('\n', at + 1)) {
-    starts.append(at + 1);
+  const char* const begin = source.constData();
+  const char* const end = begin + source.size();
+  for (const char* at = begin;
+       (at = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)))) != nullptr;) {
+    starts.append(int(++at - begin));
   }
   const quint32 lineCount = static_cast<quint32>(starts.size());
   starts.append(source.size() + 1);

@@ -81,8 +81,8 @@ bool unescapeEntities(QString& text) {
 
 // The text of an HTML heading or cell: everything up to the next '<', which
 // must begin `closing`. No clean-up match can reach over the markup around
-// it, so the text is cleaned up on its own when it could hold one ('=' or
-// '&' in it), exactly as the whole document would be.
+// it, so the text is cleaned up on its own when it holds the fixed text of a
+// step that can match there, exactly as the whole document would be.
 template <int N>
 bool takeHtmlText(Cursor& c, const char (&closing)[N], QString& text) {
   const char* begin = c.at;
@@ -98,7 +98,10 @@ bool takeHtmlText(Cursor& c, const char (&closing)[N], QString& text) {
   if (!c.take(closing)) return false;
   text = ascii ? QString::fromLatin1(begin, size) : QString::fromUtf8(begin, size);
   if (special) {
-    text = htmlFormatter.preprocess(text);
+    if (text.contains(QLatin1String("class=\"")) || text.contains(QLatin1String(" width=10%")) ||
+        text.contains(QLatin1String("&nbsp;"))) {
+      text = htmlFormatter.preprocess(text);
+    }
     if (!unescapeEntities(text)) return false;
   }
   return ascii || !holdsRefusedCharacter(text);

@@ -3,7 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QTextStream>
-#include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "console/console_line.h"
@@ -51,8 +51,21 @@ bool readSourceBytes(const QString& path, QByteArray& bytes) {
 }
 
 void dropCarriageReturns(QByteArray& bytes) {
-  if (!bytes.contains('\r')) return;
-  bytes.truncate(static_cast<int>(std::remove(bytes.begin(), bytes.end(), '\r') - bytes.begin()));
+  const char* found =
+      static_cast<const char*>(std::memchr(bytes.constData(), '\r', size_t(bytes.size())));
+  if (!found) return;
+  // Moves each run between carriage returns down over them.
+  char* const begin = bytes.data();
+  char* const end = begin + bytes.size();
+  char* written = begin + (found - bytes.constData());
+  for (char* run = written + 1; run < end;) {
+    char* next = static_cast<char*>(std::memchr(run, '\r', size_t(end - run)));
+    if (!next) next = end;
+    std::memmove(written, run, size_t(next - run));
+    written += next - run;
+    run = next + 1;
+  }
+  bytes.truncate(int(written - begin));
 }
 
 QString decodeSourceBytes(QByteArray bytes) {
