@@ -59,9 +59,25 @@ ConsoleLine& ConsoleLine::operator<<(int number) {
 namespace {
 
 void writeToStandardError(QtMsgType, const QMessageLogContext&, const QString& message) {
-  const QByteArray bytes = message.toUtf8();
+  // Most lines are short and ASCII: those skip the conversion's allocation.
+  char ascii[256];
+  const int size = message.size();
+  if (size < int(sizeof ascii)) {
+    const QChar* chars = message.constData();
+    int at = 0;
+    while (at < size && chars[at].unicode() < 0x80) {
+      ascii[at] = static_cast<char>(chars[at].unicode());
+      ++at;
+    }
+    if (at == size) {
+      ascii[size] = '\n';
+      std::fwrite(ascii, 1, static_cast<size_t>(size + 1), stderr);
+      return;
+    }
+  }
+  QByteArray bytes = message.toUtf8();
+  bytes += '\n';
   std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
-  std::fputc('\n', stderr);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "patch/written_document_reader.h"
 
+#include <array>
 #include <cstring>
+#include <string>
 
 #include "formats/html_formatter.h"
 #include "scan/cp1251_codec.h"
@@ -25,7 +27,7 @@ struct Cursor {
 
 // A control character other than tab and line feed is refused by an XML
 // parser, and a carriage return is changed by it.
-bool isRefusedControl(unsigned char b) { return b < 0x20 && b != '\t' && b != '\n'; }
+constexpr bool isRefusedControl(int b) { return b < 0x20 && b != '\t' && b != '\n'; }
 
 // A decimal number of 1 to 18 digits, read as the reader reads a position
 // field: as a 64-bit number, then used as an unsigned 32-bit one.
@@ -79,32 +81,95 @@ bool unescapeEntities(QString& text) {
   return true;
 }
 
+// What a byte means while a heading's or cell's text is scanned.
+enum ByteKind : unsigned char { Plain, Stop, Refused, Ampersand, Equals, High };
+
+constexpr std::array<ByteKind, 256> byteKinds() {
+  std::array<ByteKind, 256> kinds{};
+  for (int b = 0; b < 0x20; ++b) kinds[b] = isRefusedControl(b) ? Refused : Plain;
+  kinds['<'] = Stop;
+  kinds['>'] = Refused;
+  kinds['&'] = Ampersand;
+  kinds['='] = Equals;
+  for (int b = 0x80; b < 0x100; ++b) kinds[b] = High;
+  return kinds;
+}
+
+constexpr std::array<ByteKind, 256> kByteKinds = byteKinds();
+
+bool endsWith(const char* begin, const char* at, const char* fixed, long size) {
+  return at - begin >= size && std::memcmp(at - size, fixed, size_t(size)) == 0;
+}
+
 // The text of an HTML heading or cell: everything up to the next '<', which
 // must begin `closing`. No clean-up match can reach over the markup around
 // it, so the text is cleaned up on its own when it holds the fixed text of a
-// step that can match there, exactly as the whole document would be.
+// step that can match there ("class=\"", " width=10%", "&nbsp;"), exactly as
+// the whole document would be. Any other ampersand must begin one of the
+// three entities the writer makes.
 template <int N>
 bool takeHtmlText(Cursor& c, const char (&closing)[N], QString& text) {
   const char* begin = c.at;
   bool ascii = true;
-  bool special = false;
-  for (; c.at < c.end && *c.at != '<'; ++c.at) {
-    const unsigned char b = static_cast<unsigned char>(*c.at);
-    if (isRefusedControl(b) || b == '>') return false;
-    if (b >= 0x80) ascii = false;
-    if (b == '=' || b == '&') special = true;
-  }
-  const int size = static_cast<int>(c.at - begin);
-  if (!c.take(closing)) return false;
-  text = ascii ? QString::fromLatin1(begin, size) : QString::fromUtf8(begin, size);
-  if (special) {
-    if (text.contains(QLatin1String("class=\"")) || text.contains(QLatin1String(" width=10%")) ||
-        text.contains(QLatin1String("&nbsp;"))) {
-      text = htmlFormatter.preprocess(text);
+  bool entities = false;
+  bool cleanUp = false;
+  for (;; ++c.at) {
+    while (c.at < c.end && kByteKinds[static_cast<unsigned char>(*c.at)] == Plain) ++c.at;
+    if (c.at == c.end) return false;
+    const ByteKind kind = kByteKinds[static_cast<unsigned char>(*c.at)];
+    if (kind == Stop) break;
+    if (kind == Refused) return false;
+    if (kind == High) ascii = false;
+    if (kind == Equals) {
+      Cursor after{c.at + 1, c.end};
+      if ((endsWith(begin, c.at, "class", 5) && after.take("\"")) ||
+          (endsWith(begin, c.at, " width", 6) && after.take("10%"))) {
+        cleanUp = true;
+      }
     }
-    if (!unescapeEntities(text)) return false;
+    if (kind == Ampersand) {
+      Cursor entity{c.at, c.end};
+      if (entity.take("&amp;") || entity.take("&lt;") || entity.take("&gt;")) {
+        entities = true;
+      } else if (entity.take("&nbsp;")) {
+        cleanUp = true;
+      } else {
+        return false;
+      }
+    }
   }
-  return ascii || !holdsRefusedCharacter(text);
+  const char* end = c.at;
+  if (!c.take(closing)) return false;
+  if (cleanUp) {
+    text = ascii ? QString::fromLatin1(begin, int(end - begin))
+                 : QString::fromUtf8(begin, int(end - begin));
+    text = htmlFormatter.preprocess(text);
+    if (!unescapeEntities(text)) return false;
+    return ascii || !holdsRefusedCharacter(text);
+  }
+  static std::string unescaped;
+  if (entities) {
+    unescaped.clear();
+    for (const char* at = begin; at < end; ++at) {
+      unescaped += *at;
+      if (*at != '&') continue;
+      if (at[1] == 'a') {
+        at += 4;
+      } else {
+        unescaped.back() = at[1] == 'l' ? '<' : '>';
+        at += 3;
+      }
+    }
+    begin = unescaped.data();
+    end = begin + unescaped.size();
+  }
+  const int size = static_cast<int>(end - begin);
+  if (ascii) {
+    text = QString::fromLatin1(begin, size);
+    return true;
+  }
+  text = QString::fromUtf8(begin, size);
+  return !holdsRefusedCharacter(text);
 }
 
 // Header: the writer's, with the meta element and blanks as they stand.
