@@ -1,6 +1,7 @@
 #include "patch/copy_patcher.h"
 
 #include <QStringList>
+#include <QVarLengthArray>
 #include <QVector>
 #include <algorithm>
 #include <cstring>
@@ -10,12 +11,79 @@
 
 namespace {
 
-// One line that rows point at, with its text as it is being patched.
+// One line that rows point at: its bytes when they were filled directly,
+// else its text as it is being patched.
 struct PatchedLine {
   quint32 index = 0;
   QString text;
+  QByteArray bytes;
   bool doneAtOnce = false;
+  bool inBytes = false;
 };
+
+bool holds(const char* data, int size, const char* fixed, int fixedSize) {
+  for (int at = 0; at + fixedSize <= size; ++at) {
+    if (data[at] == fixed[0] && std::memcmp(data + at, fixed, size_t(fixedSize)) == 0) return true;
+  }
+  return false;
+}
+
+// patchLineAtOnce on the line's bytes: the same shape of rows is required,
+// and the outcome is the encoded outcome of patchLineAtOnce. A quote right
+// behind a backslash never delimits (that is what the escape markers do).
+// False, for the text way to decide, when the shape is another, when the
+// line holds a marker's text of its own or when a text lacks a byte.
+bool fillLineBytes(const char* line, int size, const LineEntry* const* rows, int rowCount,
+                   QByteArray& out) {
+  if (rowCount == 0 || rows[0]->literalIndex != 0) return false;
+  for (int i = 0; i < rowCount; ++i) {
+    if ((i > 0 && rows[i]->literalIndex == 0) || rows[i]->text.contains(QLatin1Char('\\'))) {
+      return false;
+    }
+  }
+  if (holds(line, size, "<DQUOTE>", 8) || holds(line, size, "<SQUOTE>", 8)) return false;
+  QVarLengthArray<std::pair<int, int>, 32> spans;  // content of each literal
+  char closing = 0;
+  int begin = 0;
+  for (int i = 0; i < size; ++i) {
+    const char c = line[i];
+    if ((c != '"' && c != '\'') || (i > 0 && line[i - 1] == '\\')) continue;
+    if (!closing) {
+      closing = c;
+      begin = i + 1;
+    } else if (c == closing) {
+      spans.append({begin, i});
+      closing = 0;
+    }
+  }
+  if (closing) return false;
+  QVarLengthArray<const QString*, 32> fills(spans.size());
+  std::fill(fills.begin(), fills.end(), nullptr);
+  for (int i = 0; i < rowCount; ++i) {
+    const quint32 k = rows[i]->literalIndex;
+    if (k < quint32(spans.size()) && !fills[int(k)]) fills[int(k)] = &rows[i]->text;
+  }
+  // Text outside the literals must not hold a double backslash.
+  auto appendOutside = [&](int from, int to) {
+    if (holds(line + from, to - from, "\\\\", 2)) return false;
+    out.append(line + from, to - from);
+    return true;
+  };
+  out.clear();
+  QByteArray encoded;
+  int outside = 0;
+  for (int k = 0; k < spans.size(); ++k) {
+    if (!appendOutside(outside, spans[k].first)) return false;
+    if (fills[k]) {
+      if (!encodeCp1251(*fills[k], encoded)) return false;
+      out.append(encoded);
+    } else {
+      out.append(placeholderFor(quint32(k)).toLatin1());
+    }
+    outside = spans[k].second;
+  }
+  return appendOutside(outside, size);
+}
 
 }  // namespace
 
@@ -50,9 +118,18 @@ bool patchCopy(const QByteArray& source, const FileEntry& file, QByteArray& copy
     while (last < rows.size() && rows[last]->lineIndex == rows[first]->lineIndex) ++last;
     PatchedLine line;
     line.index = rows[first]->lineIndex;
-    line.text = decodeCp1251(lineBytes(line.index), lineSize(line.index));
     // Rows of different lines never meet, so a line that can be filled in
     // one pass is done here; it prints nothing.
+    if (fillLineBytes(lineBytes(line.index), lineSize(line.index), rows.constData() + first,
+                      last - first, line.bytes)) {
+      line.doneAtOnce = true;
+      line.inBytes = true;
+      slotOf[int(line.index)] = lines.size();
+      lines.append(line);
+      first = last;
+      continue;
+    }
+    line.text = decodeCp1251(lineBytes(line.index), lineSize(line.index));
     QString patched;
     if (patchLineAtOnce(line.text, rows.mid(first, last - first), patched)) {
       line.text = patched;
@@ -76,7 +153,9 @@ bool patchCopy(const QByteArray& source, const FileEntry& file, QByteArray& copy
 
   auto lineText = [&](quint32 i) {
     const int slot = slotOf.isEmpty() ? -1 : slotOf[int(i)];
-    return slot < 0 ? decodeCp1251(lineBytes(i), lineSize(i)) : lines[slot].text;
+    if (slot < 0) return decodeCp1251(lineBytes(i), lineSize(i));
+    const PatchedLine& line = lines[slot];
+    return line.inBytes ? decodeCp1251(line.bytes.constData(), line.bytes.size()) : line.text;
   };
   copy.clear();
   copy.reserve(source.size() + int(lineCount));
@@ -86,6 +165,8 @@ bool patchCopy(const QByteArray& source, const FileEntry& file, QByteArray& copy
     const int slot = slotOf.isEmpty() ? -1 : slotOf[int(i)];
     if (slot < 0) {
       copy.append(lineBytes(i), lineSize(i));
+    } else if (lines[slot].inBytes) {
+      copy.append(lines[slot].bytes);
     } else if (encodeCp1251(lines[slot].text, encoded)) {
       copy.append(encoded);
     } else {

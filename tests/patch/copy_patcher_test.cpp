@@ -49,7 +49,8 @@ TEST(CopyPatcher, AgreesWithPatchingTheText) {
       "  x = \"a\" + \"b\"; // it's\n"
       "  y = \"1\" 'z' \"\";\n"
       "\x98 plain line\n"
-      "  z = \"unchanged\";";
+      "  z = \"unchanged\";\n"
+      "  w = \"a\" /* <DQUOTE> */ \"b\"; v = \"c\"; // \\\\ path";
   const struct {
     const char* name;
     FileEntry file;
@@ -63,6 +64,9 @@ TEST(CopyPatcher, AgreesWithPatchingTheText) {
       {"placeholder in text", rows({{"\\\\1 ", true, 3, 0}, {"S", false, 3, 1}}), true},
       {"past the end", rows({{"gone", true, 6, 0}, {"far", true, 4294967295u, 0}}), true},
       {"missing row 0", rows({{"only 1", true, 3, 1}}), true},
+      {"middle row missing", rows({{"M", true, 3, 0}, {"N", true, 3, 2}}), true},
+      {"marker text outside", rows({{"D", true, 6, 0}, {"E", true, 6, 1}}), true},
+      {"double backslash outside", rows({{"F", true, 6, 0}, {"G", true, 6, 2}}), true},
       {"lacks a byte", rows({{"\xe2\x9c\x93 \xf0\x9f\x98\x80", true, 5, 0}}), false},
   };
   for (const auto& c : cases) {
