@@ -69,14 +69,15 @@ bool fillLineBytes(const char* line, int size, const LineEntry* const* rows, int
     out.append(line + from, to - from);
     return true;
   };
+  int filled = 0;
+  for (const QString* fill : fills) filled += fill ? fill->size() : 8;
   out.clear();
-  QByteArray encoded;
+  out.reserve(size + filled);
   int outside = 0;
   for (int k = 0; k < spans.size(); ++k) {
     if (!appendOutside(outside, spans[k].first)) return false;
     if (fills[k]) {
-      if (!encodeCp1251(*fills[k], encoded)) return false;
-      out.append(encoded);
+      if (!appendCp1251(*fills[k], out)) return false;
     } else {
       out.append(placeholderFor(quint32(k)).toLatin1());
     }
@@ -159,7 +160,6 @@ bool patchCopy(const QByteArray& source, const FileEntry& file, QByteArray& copy
   };
   copy.clear();
   copy.reserve(source.size() + int(lineCount));
-  QByteArray encoded;
   for (quint32 i = 0; i < lineCount; ++i) {
     if (i > 0) copy.append("\r\n", 2);
     const int slot = slotOf.isEmpty() ? -1 : slotOf[int(i)];
@@ -167,9 +167,7 @@ bool patchCopy(const QByteArray& source, const FileEntry& file, QByteArray& copy
       copy.append(lineBytes(i), lineSize(i));
     } else if (lines[slot].inBytes) {
       copy.append(lines[slot].bytes);
-    } else if (encodeCp1251(lines[slot].text, encoded)) {
-      copy.append(encoded);
-    } else {
+    } else if (!appendCp1251(lines[slot].text, copy)) {
       QStringList all;
       for (quint32 k = 0; k < lineCount; ++k) all.append(lineText(k));
       text = all.join(QLatin1String("\r\n"));

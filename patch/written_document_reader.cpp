@@ -150,15 +150,13 @@ bool takeHtmlText(Cursor& c, const char (&closing)[N], QString& text) {
   static std::string unescaped;
   if (entities) {
     unescaped.clear();
-    for (const char* at = begin; at < end; ++at) {
-      unescaped += *at;
-      if (*at != '&') continue;
-      if (at[1] == 'a') {
-        at += 4;
-      } else {
-        unescaped.back() = at[1] == 'l' ? '<' : '>';
-        at += 3;
-      }
+    for (const char* at = begin; at < end;) {
+      const char* amp = static_cast<const char*>(std::memchr(at, '&', size_t(end - at)));
+      if (!amp) amp = end;
+      unescaped.append(at, size_t(amp - at));
+      if (amp == end) break;
+      unescaped += amp[1] == 'a' ? '&' : amp[1] == 'l' ? '<' : '>';
+      at = amp + (amp[1] == 'a' ? 5 : 4);
     }
     begin = unescaped.data();
     end = begin + unescaped.size();

@@ -46,11 +46,12 @@ QString decodeCp1251(const char* data, int size) {
   return text;
 }
 
-bool encodeCp1251(const QString& text, QByteArray& bytes) {
+bool appendCp1251(const QString& text, QByteArray& bytes) {
   static const Encoder encoder;
   const int size = text.size();
-  bytes.resize(size);
-  char* out = bytes.data();
+  const int start = bytes.size();
+  bytes.resize(start + size);
+  char* out = bytes.data() + start;
   const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
   for (int i = 0; i < size; ++i) {
     const char16_t c = in[i];
@@ -63,6 +64,11 @@ bool encodeCp1251(const QString& text, QByteArray& bytes) {
     out[i] = static_cast<char>(byte);
   }
   return true;
+}
+
+bool encodeCp1251(const QString& text, QByteArray& bytes) {
+  bytes.clear();
+  return appendCp1251(text, bytes);
 }
 
 bool startsWithByteOrderMark(const QByteArray& bytes) {

@@ -18,6 +18,9 @@ QString decodeCp1251(const char* data, int size);
 /// such a text must go through the codec.
 bool encodeCp1251(const QString& text, QByteArray& bytes);
 
+/// encodeCp1251, appending to `bytes`.
+bool appendCp1251(const QString& text, QByteArray& bytes);
+
 /// True when the bytes begin with a byte-order mark that a text stream would
 /// follow instead of its codec (UTF-8, UTF-16 or UTF-32, either byte order).
 bool startsWithByteOrderMark(const QByteArray& bytes);
