@@ -1,6 +1,7 @@
 #include "scan/chunk_detector.h"
 
 #include <QStringList>
+#include <QVector>
 
 #include "scan/literal_scanner.h"
 
@@ -27,7 +28,7 @@ struct Tokens {
 
 // Splits a line into word runs and single colons. False for any other
 // character, for more than four runs, and for trailing white space.
-bool tokenize(const QString& line, Tokens& tokens) {
+bool tokenize(const QStringRef& line, Tokens& tokens) {
   const int size = line.size();
   int i = 0;
   bool trailingSpace = false;
@@ -47,7 +48,7 @@ bool tokenize(const QString& line, Tokens& tokens) {
       return false;
     }
     if (tokens.size == 4) return false;
-    tokens.text[tokens.size++] = line.midRef(begin, i - begin);
+    tokens.text[tokens.size++] = line.mid(begin, i - begin);
   }
   return !trailingSpace;
 }
@@ -71,7 +72,9 @@ bool isBlockHeader(const Tokens& tokens, QLatin1String keyword) {
 
 }  // namespace
 
-bool isChunkHeader(const QString& line) {
+bool isChunkHeader(const QString& line) { return isChunkHeader(QStringRef(&line)); }
+
+bool isChunkHeader(const QStringRef& line) {
   Tokens tokens;
   if (!tokenize(line, tokens)) return false;
   return isDefinitionHeader(tokens) || isBlockHeader(tokens, QLatin1String("modify")) ||
@@ -80,28 +83,47 @@ bool isChunkHeader(const QString& line) {
 
 QList<ChunkEntry> detectChunks(QString text) {
   QList<ChunkEntry> chunks;
-  QList<SourceLine> pendingLines;
+  // The collected lines of the open chunk, as places in the text: only the
+  // lines that hold a quote character become strings, for extraction.
+  struct CollectedLine {
+    int begin;
+    int size;
+    qint32 lineIndex;
+  };
+  QVector<CollectedLine> pendingLines;
   QString currentName;
   bool inChunk = false;
   qint32 lineCounter = 0;
 
   auto finishChunk = [&]() {
+    QList<SourceLine> quoted;
+    for (const CollectedLine& line : pendingLines) {
+      const QStringRef lineText = text.midRef(line.begin, line.size);
+      if (lineText.contains(QLatin1Char('"')) || lineText.contains(QLatin1Char('\''))) {
+        quoted.append(SourceLine{lineText.toString(), line.lineIndex});
+      }
+    }
     ChunkEntry chunk;
     chunk.name = currentName;
-    chunk.lines = extractChunkLiterals(pendingLines);
+    chunk.lines = extractChunkLiterals(quoted);
     chunks.append(chunk);
     pendingLines.clear();
   };
 
-  const QStringList lines = text.split(QLatin1Char('\n'));
-  for (const QString& line : lines) {
-    if (inChunk) pendingLines.append(SourceLine{line, lineCounter});
+  // The lines are the pieces between line feeds, as splitting would give.
+  for (int begin = 0;;) {
+    const int found = text.indexOf(QLatin1Char('\n'), begin);
+    const int end = found < 0 ? text.size() : found;
+    const QStringRef line = text.midRef(begin, end - begin);
+    if (inChunk) pendingLines.append(CollectedLine{begin, end - begin, lineCounter});
     if (isChunkHeader(line)) {
       if (!pendingLines.isEmpty()) finishChunk();
-      currentName = line;
+      currentName = line.toString();
       inChunk = true;
     }
     ++lineCounter;
+    if (found < 0) break;
+    begin = found + 1;
   }
   if (!pendingLines.isEmpty()) finishChunk();
   return chunks;
