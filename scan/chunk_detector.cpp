@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QVector>
+#include <algorithm>
 
 #include "scan/literal_scanner.h"
 
@@ -99,7 +100,10 @@ QList<ChunkEntry> detectChunks(QString text) {
     QList<SourceLine> quoted;
     for (const CollectedLine& line : pendingLines) {
       const QStringRef lineText = text.midRef(line.begin, line.size);
-      if (lineText.contains(QLatin1Char('"')) || lineText.contains(QLatin1Char('\''))) {
+      const bool holdsQuote = std::any_of(lineText.begin(), lineText.end(), [](QChar c) {
+        return c == QLatin1Char('"') || c == QLatin1Char('\'');
+      });
+      if (holdsQuote) {
         quoted.append(SourceLine{lineText.toString(), line.lineIndex});
       }
     }

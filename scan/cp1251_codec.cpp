@@ -24,12 +24,21 @@ constexpr std::array<char16_t, 128> kHighHalf = {
     0x0448, 0x0449, 0x044a, 0x044b, 0x044c, 0x044d, 0x044e, 0x044f,
 };
 
+// The character of every byte, ASCII included, so decoding needs no branch.
+constexpr std::array<char16_t, 256> allCharacters() {
+  std::array<char16_t, 256> characters{};
+  for (int b = 0; b < 256; ++b) characters[b] = b < 0x80 ? char16_t(b) : kHighHalf[b - 0x80];
+  return characters;
+}
+
+constexpr std::array<char16_t, 256> kCharacters = allCharacters();
+
 // The byte of every character that has one, by character; 0 for none (the
-// character 0 is ASCII and never looked up here). Built once from kHighHalf.
+// character 0 itself is byte 0). Built once from kCharacters.
 struct Encoder {
   std::array<unsigned char, 0x10000> bytes{};
   Encoder() {
-    for (int i = 0; i < 128; ++i) bytes[kHighHalf[i]] = static_cast<unsigned char>(0x80 + i);
+    for (int b = 1; b < 256; ++b) bytes[kCharacters[b]] = static_cast<unsigned char>(b);
   }
 };
 
@@ -37,12 +46,9 @@ struct Encoder {
 
 QString decodeCp1251(const char* data, int size) {
   QString text(size, Qt::Uninitialized);
-  QChar* out = text.data();
+  char16_t* out = reinterpret_cast<char16_t*>(text.data());
   const unsigned char* in = reinterpret_cast<const unsigned char*>(data);
-  for (int i = 0; i < size; ++i) {
-    const unsigned char b = in[i];
-    out[i] = QChar(b < 0x80 ? char16_t(b) : kHighHalf[b - 0x80]);
-  }
+  for (int i = 0; i < size; ++i) out[i] = kCharacters[in[i]];
   return text;
 }
 
@@ -53,17 +59,14 @@ bool appendCp1251(const QString& text, QByteArray& bytes) {
   bytes.resize(start + size);
   char* out = bytes.data() + start;
   const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
+  bool complete = true;
   for (int i = 0; i < size; ++i) {
     const char16_t c = in[i];
-    if (c < 0x80) {
-      out[i] = static_cast<char>(c);
-      continue;
-    }
     const unsigned char byte = encoder.bytes[c];
-    if (byte == 0) return false;
+    complete &= byte != 0 || c == 0;
     out[i] = static_cast<char>(byte);
   }
-  return true;
+  return complete;
 }
 
 bool encodeCp1251(const QString& text, QByteArray& bytes) {
