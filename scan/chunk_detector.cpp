@@ -49,7 +49,7 @@ bool tokenize(const QStringRef& line, Tokens& tokens) {
       return false;
     }
     if (tokens.size == 4) return false;
-    tokens.text[tokens.size++] = line.mid(begin, i - begin);
+    tokens.text[tokens.size++] = QStringRef(line.string(), line.position() + begin, i - begin);
   }
   return !trailingSpace;
 }
@@ -99,7 +99,7 @@ QList<ChunkEntry> detectChunks(QString text) {
   auto finishChunk = [&]() {
     QList<SourceLine> quoted;
     for (const CollectedLine& line : pendingLines) {
-      const QStringRef lineText = text.midRef(line.begin, line.size);
+      const QStringRef lineText(&text, line.begin, line.size);
       const bool holdsQuote = std::any_of(lineText.begin(), lineText.end(), [](QChar c) {
         return c == QLatin1Char('"') || c == QLatin1Char('\'');
       });
@@ -118,7 +118,7 @@ QList<ChunkEntry> detectChunks(QString text) {
   for (int begin = 0;;) {
     const int found = text.indexOf(QLatin1Char('\n'), begin);
     const int end = found < 0 ? text.size() : found;
-    const QStringRef line = text.midRef(begin, end - begin);
+    const QStringRef line(&text, begin, end - begin);
     if (inChunk) pendingLines.append(CollectedLine{begin, end - begin, lineCounter});
     if (isChunkHeader(line)) {
       if (!pendingLines.isEmpty()) finishChunk();
