@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QVector>
 #include <algorithm>
+#include <array>
 
 #include "scan/literal_scanner.h"
 
@@ -20,6 +21,26 @@ namespace {
 
 bool isWordChar(QChar c) { return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_'); }
 
+enum class CharKind : unsigned char { Other, Space, Word, Colon };
+
+CharKind kindOf(QChar c) {
+  if (c == QLatin1Char(':')) return CharKind::Colon;
+  if (c.isSpace()) return CharKind::Space;
+  return isWordChar(c) ? CharKind::Word : CharKind::Other;
+}
+
+// Every line passes here, mostly ASCII: the kinds of the ASCII characters
+// are looked up, taken once at start from the same character tests.
+const std::array<CharKind, 128> kAsciiKinds = [] {
+  std::array<CharKind, 128> kinds{};
+  for (int i = 0; i < 128; ++i) kinds[i] = kindOf(QChar(i));
+  return kinds;
+}();
+
+inline CharKind kindOfFast(QChar c) {
+  return c.unicode() < 128 ? kAsciiKinds[c.unicode()] : kindOf(c);
+}
+
 // A header has at most four runs of word characters or colons. Two word runs
 // in a row always have white space between them.
 struct Tokens {
@@ -33,18 +54,19 @@ bool tokenize(const QStringRef& line, Tokens& tokens) {
   const int size = line.size();
   int i = 0;
   bool trailingSpace = false;
+  const QChar* chars = line.unicode();
   while (i < size) {
-    const QChar c = line.at(i);
-    trailingSpace = c.isSpace();
+    const CharKind kind = kindOfFast(chars[i]);
+    trailingSpace = kind == CharKind::Space;
     if (trailingSpace) {
       ++i;
       continue;
     }
     int begin = i;
-    if (c == QLatin1Char(':')) {
+    if (kind == CharKind::Colon) {
       ++i;
-    } else if (isWordChar(c)) {
-      while (i < size && isWordChar(line.at(i))) ++i;
+    } else if (kind == CharKind::Word) {
+      while (i < size && kindOfFast(chars[i]) == CharKind::Word) ++i;
     } else {
       return false;
     }
