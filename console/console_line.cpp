@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "console/decimal_text.h"
+
 ConsoleLine::~ConsoleLine() {
   // Straight into the debug channel, as the debug stream would send the
   // finished line (large documents print a line per row, and the stream
@@ -39,13 +41,7 @@ ConsoleLine& ConsoleLine::operator<<(const Quoted& value) {
 }
 
 ConsoleLine& ConsoleLine::operator<<(quint32 number) {
-  char digits[11];
-  int at = sizeof digits;
-  do {
-    digits[--at] = char('0' + number % 10);
-    number /= 10;
-  } while (number != 0);
-  line_ += QLatin1String(digits + at, int(sizeof digits) - at);
+  appendDecimal(line_, number);
   line_ += QLatin1Char(' ');
   return *this;
 }

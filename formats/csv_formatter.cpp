@@ -2,6 +2,8 @@
 
 #include <QTextStream>
 
+#include "console/decimal_text.h"
+
 CSVFormatter csvFormatter;
 
 void CSVFormatter::setStreamCodec(QTextStream& stream) { stream.setCodec("CP-1251"); }
@@ -26,9 +28,9 @@ void CSVFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
   row += QLatin1String("\";");
   row += QLatin1Char(doubleQuoted ? '1' : '0');
   row += QLatin1Char(';');
-  row += QString::number(lineIndex);
+  appendDecimal(row, lineIndex);
   row += QLatin1Char(';');
-  row += QString::number(literalIndex);
+  appendDecimal(row, literalIndex);
   row += QLatin1Char('\n');
   out << row;
 }

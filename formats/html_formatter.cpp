@@ -1,8 +1,9 @@
 #include "formats/html_formatter.h"
 
 #include <QTextStream>
-
 #include <algorithm>
+
+#include "console/decimal_text.h"
 
 HtmlFormatter htmlFormatter;
 
@@ -44,9 +45,9 @@ void HtmlFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
   row += QLatin1String("</td><td width=10%>");
   row += QLatin1Char(doubleQuoted ? '"' : '\'');
   row += QLatin1Char('/');
-  row += QString::number(lineIndex);
+  appendDecimal(row, lineIndex);
   row += QLatin1Char('/');
-  row += QString::number(literalIndex);
+  appendDecimal(row, literalIndex);
   row += QLatin1String("</td></tr>");
   out << row;
 }
