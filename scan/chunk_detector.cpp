@@ -2,7 +2,6 @@
 
 #include <QStringList>
 #include <QVector>
-#include <algorithm>
 #include <array>
 
 #include "scan/literal_scanner.h"
@@ -118,20 +117,17 @@ QList<ChunkEntry> detectChunks(QString text) {
   bool inChunk = false;
   qint32 lineCounter = 0;
 
+  // What extractChunkLiterals does with the collected lines, without making
+  // a list of them first.
   auto finishChunk = [&]() {
-    QList<SourceLine> quoted;
-    for (const CollectedLine& line : pendingLines) {
-      const QStringRef lineText(&text, line.begin, line.size);
-      const bool holdsQuote = std::any_of(lineText.begin(), lineText.end(), [](QChar c) {
-        return c == QLatin1Char('"') || c == QLatin1Char('\'');
-      });
-      if (holdsQuote) {
-        quoted.append(SourceLine{lineText.toString(), line.lineIndex});
-      }
-    }
     ChunkEntry chunk;
     chunk.name = currentName;
-    chunk.lines = extractChunkLiterals(quoted);
+    for (const CollectedLine& line : pendingLines) {
+      const QStringRef lineText(&text, line.begin, line.size);
+      if (lineText.indexOf(QLatin1Char('"')) >= 0 || lineText.indexOf(QLatin1Char('\'')) >= 0) {
+        chunk.lines.append(extractLineLiterals(lineText.toString(), line.lineIndex));
+      }
+    }
     chunks.append(chunk);
     pendingLines.clear();
   };
