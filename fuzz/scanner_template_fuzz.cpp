@@ -52,7 +52,8 @@ void checkCopyPatcher(const uint8_t* data, size_t size) {
   }
   const uint8_t shape = size > 0 ? data[0] : 0;
   if (shape & 1) std::reverse(chunk.lines.begin(), chunk.lines.end());
-  if ((shape & 2) && !chunk.lines.isEmpty()) chunk.lines.append(chunk.lines[shape % chunk.lines.size()]);
+  if ((shape & 2) && !chunk.lines.isEmpty())
+    chunk.lines.append(chunk.lines[shape % chunk.lines.size()]);
   if ((shape & 4) && !chunk.lines.isEmpty()) chunk.lines.removeAt(shape % chunk.lines.size());
   const FileEntry file{QStringLiteral("f"), {chunk}};
 

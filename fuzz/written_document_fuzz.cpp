@@ -49,8 +49,8 @@ bool sameModel(const DocumentModel& a, const DocumentModel& b) {
       for (int l = 0; l < x.lines.size(); ++l) {
         const LineEntry& p = x.lines[l];
         const LineEntry& q = y.lines[l];
-        if (p.text != q.text || p.doubleQuoted != q.doubleQuoted ||
-            p.lineIndex != q.lineIndex || p.literalIndex != q.literalIndex) {
+        if (p.text != q.text || p.doubleQuoted != q.doubleQuoted || p.lineIndex != q.lineIndex ||
+            p.literalIndex != q.literalIndex) {
           return false;
         }
       }

@@ -5,7 +5,9 @@
 
 namespace {
 
-// The characters of the bytes 0x80 to 0xFF; the lower half is ASCII.
+// The characters of the bytes 0x80 to 0xFF, eight bytes a row; the lower
+// half is ASCII.
+// clang-format off
 constexpr std::array<char16_t, 128> kHighHalf = {
     0x0402, 0x0403, 0x201a, 0x0453, 0x201e, 0x2026, 0x2020, 0x2021,
     0x20ac, 0x2030, 0x0409, 0x2039, 0x040a, 0x040c, 0x040b, 0x040f,
@@ -24,6 +26,7 @@ constexpr std::array<char16_t, 128> kHighHalf = {
     0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044a, 0x044b, 0x044c, 0x044d, 0x044e, 0x044f,
 };
+// clang-format on
 
 // The character of every byte, ASCII included, so decoding needs no branch.
 constexpr std::array<char16_t, 256> allCharacters() {

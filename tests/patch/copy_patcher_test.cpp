@@ -83,7 +83,7 @@ TEST(CopyPatcher, AgreesWithPatchingTheText) {
 // file stays empty.
 TEST(CopyPatcher, KeepsTheLastLineEnd) {
   for (const QByteArray& source : {QByteArray(""), QByteArray("\n"), QByteArray("a = \"x\";\n"),
-                                  QByteArray("a = \"x\";\n\n")}) {
+                                   QByteArray("a = \"x\";\n\n")}) {
     const FileEntry file = rows({{"y", true, 0, 0}});
     bool encoded = false;
     EXPECT_EQ(throughBytes(source, file, encoded).bytes, throughText(source, file).bytes)
