@@ -2,16 +2,27 @@
 
 #include <QByteArray>
 #include <QDebug>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+
+#include "console/decimal_text.h"
 
 ConsoleLine::~ConsoleLine() {
-  // noquote/nospace: the line is already in its final shape, and Qt must
-  // neither escape the quotes nor drop the trailing space.
-  qDebug().noquote().nospace() << line_;
+  // Straight into the debug channel, as the debug stream would send the
+  // finished line (large documents print a line per row, and the stream
+  // costs more than the line).
+  qt_message_output(QtDebugMsg, QMessageLogContext(), line_);
 }
 
 ConsoleLine& ConsoleLine::operator<<(const char* fixed) {
-  line_ += QString::fromUtf8(fixed);
+  const int size = int(std::strlen(fixed));
+  const bool ascii = std::all_of(fixed, fixed + size, [](char c) { return uchar(c) < 0x80; });
+  if (ascii) {
+    line_ += QLatin1String(fixed, size);
+  } else {
+    line_ += QString::fromUtf8(fixed, size);
+  }
   line_ += QLatin1Char(' ');
   return *this;
 }
@@ -30,7 +41,7 @@ ConsoleLine& ConsoleLine::operator<<(const Quoted& value) {
 }
 
 ConsoleLine& ConsoleLine::operator<<(quint32 number) {
-  line_ += QString::number(number);
+  appendDecimal(line_, number);
   line_ += QLatin1Char(' ');
   return *this;
 }
@@ -44,6 +55,22 @@ ConsoleLine& ConsoleLine::operator<<(int number) {
 namespace {
 
 void writeToStandardError(QtMsgType, const QMessageLogContext&, const QString& message) {
+  // Most lines are short and ASCII: those skip the conversion's allocation.
+  char ascii[256];
+  const int size = message.size();
+  if (size < int(sizeof ascii)) {
+    const QChar* chars = message.constData();
+    int at = 0;
+    while (at < size && chars[at].unicode() < 0x80) {
+      ascii[at] = static_cast<char>(chars[at].unicode());
+      ++at;
+    }
+    if (at == size) {
+      ascii[size] = '\n';
+      std::fwrite(ascii, 1, static_cast<size_t>(size + 1), stderr);
+      return;
+    }
+  }
   QByteArray bytes = message.toUtf8();
   bytes += '\n';
   std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);

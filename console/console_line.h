@@ -19,7 +19,7 @@ inline Quoted quoted(const QString& text) { return Quoted{text}; }
 ///   ConsoleLine() << "Scanning: " << quoted(path);   // Scanning:  "game"
 class ConsoleLine {
  public:
-  ConsoleLine() = default;
+  ConsoleLine() { line_.reserve(64); }
   ConsoleLine(const ConsoleLine&) = delete;
   ConsoleLine& operator=(const ConsoleLine&) = delete;
   ~ConsoleLine();

@@ -1,8 +1,9 @@
 #include "formats/html_formatter.h"
 
 #include <QTextStream>
-
 #include <algorithm>
+
+#include "console/decimal_text.h"
 
 HtmlFormatter htmlFormatter;
 
@@ -36,9 +37,19 @@ void HtmlFormatter::writeChunkStart(QTextStream& out, QString name) {
 
 void HtmlFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
                               unsigned int lineIndex, unsigned int literalIndex) {
-  out << "<tr><td>" << escapeCellText(text) << "</td><td width=10%>"
-      << (doubleQuoted ? '"' : '\'') << '/' << QString::number(lineIndex) << '/'
-      << QString::number(literalIndex) << "</td></tr>";
+  // One piece per row: the stream's work per insertion outweighs the row's.
+  QString row;
+  row.reserve(text.size() + 64);
+  row += QLatin1String("<tr><td>");
+  row += escapeCellText(text);
+  row += QLatin1String("</td><td width=10%>");
+  row += QLatin1Char(doubleQuoted ? '"' : '\'');
+  row += QLatin1Char('/');
+  appendDecimal(row, lineIndex);
+  row += QLatin1Char('/');
+  appendDecimal(row, literalIndex);
+  row += QLatin1String("</td></tr>");
+  out << row;
 }
 
 void HtmlFormatter::writeChunkEnd(QTextStream& out, QString) {

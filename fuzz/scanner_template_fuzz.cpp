@@ -1,9 +1,17 @@
 // Get mode's literal extraction and new mode's line template on any line:
 // both see the same literals, both give up on a line that ends inside one,
 // and putting the extracted texts back into the template's placeholders
-// rebuilds the line.
+// rebuilds the line. Read as a whole file, the input is also patched from
+// its bytes and as text, which must agree.
+#include <QStringList>
+#include <QTextCodec>
+#include <algorithm>
+
 #include "fuzz_support.h"
+#include "patch/copy_patcher.h"
 #include "patch/line_patcher.h"
+#include "patch/patch_walk.h"
+#include "scan/cp1251_codec.h"
 #include "scan/literal_scanner.h"
 
 namespace {
@@ -27,10 +35,48 @@ QString sourceForm(QString text, bool doubleQuoted) {
   return text;
 }
 
+// The bytes, read as a code page 1251 file, patched from their bytes and
+// through their decoded lines, with rows made from the file's own literals
+// (texts changed; by the first byte: in reverse order, one row repeated,
+// one dropped): the same copy, the same number of console lines.
+void checkCopyPatcher(const uint8_t* data, size_t size) {
+  const QByteArray bytes(reinterpret_cast<const char*>(data), int(size));
+  const QString text = decodeCp1251(bytes.constData(), bytes.size());
+  const QStringList sourceLines = text.split(QLatin1Char('\n'));
+  ChunkEntry chunk;
+  for (int i = 0; i < sourceLines.size(); ++i) {
+    for (LineEntry entry : extractLineLiterals(sourceLines[i], i)) {
+      entry.text = entry.text.isEmpty() ? QStringLiteral("\u0416") : entry.text + entry.text;
+      chunk.lines.append(entry);
+    }
+  }
+  const uint8_t shape = size > 0 ? data[0] : 0;
+  if (shape & 1) std::reverse(chunk.lines.begin(), chunk.lines.end());
+  if ((shape & 2) && !chunk.lines.isEmpty())
+    chunk.lines.append(chunk.lines[shape % chunk.lines.size()]);
+  if ((shape & 4) && !chunk.lines.isEmpty()) chunk.lines.removeAt(shape % chunk.lines.size());
+  const FileEntry file{QStringLiteral("f"), {chunk}};
+
+  consoleLineCount() = 0;
+  QByteArray copy;
+  QString fallback;
+  if (!patchCopy(bytes, file, copy, fallback)) {
+    copy = QTextCodec::codecForName("CP1251")->fromUnicode(fallback);
+  }
+  const int byteWarnings = consoleLineCount();
+  consoleLineCount() = 0;
+  QStringList lines = sourceLines;
+  patchLines(lines, file);
+  const QByteArray expected = QTextCodec::codecForName("CP1251")->fromUnicode(lines.join("\r\n"));
+  require(copy == expected, "the copy patched from bytes is the copy patched as text");
+  require(byteWarnings == consoleLineCount(), "both ways warn alike");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   silenceConsole();
+  checkCopyPatcher(data, size);
   const QString line = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size));
   const qint32 lineIndex = qint32(size);
 

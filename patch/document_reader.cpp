@@ -7,7 +7,9 @@
 #include <utility>
 
 #include "console/console_line.h"
+#include "formats/html_formatter.h"
 #include "formats/serialize_formatter.h"
+#include "patch/written_document_reader.h"
 
 bool preprocessLogging = false;
 
@@ -83,6 +85,39 @@ void readRow(QXmlStreamReader& xml, DocumentModel& model) {
   ConsoleLine() << "ln: " << entry.lineIndex << entry.literalIndex;
 }
 
+// The lines the normalising reader prints for a document that it reads
+// whole and without a warning, in document order.
+void announceRecords(const DocumentModel& model) {
+  for (const FileEntry& file : model) {
+    ConsoleLine() << "File name: " << quoted(file.name);
+    for (const ChunkEntry& chunk : file.chunks) {
+      ConsoleLine() << "Chunk name: " << quoted(chunk.name);
+      for (const LineEntry& row : chunk.lines) {
+        ConsoleLine() << "ln: " << row.lineIndex << row.literalIndex;
+      }
+    }
+  }
+}
+
+// A document still in the form get mode writes is read from its bytes; any
+// other is read again from its start the normalising way. The saved copy of
+// the normalised text needs that way too.
+bool readDirectly(QTextStream& in, SerializeFormatter* formatter, DocumentModel& model) {
+  QIODevice* device = in.device();
+  if (preprocessLogging || !device || device->isSequential() || device->pos() != 0) return false;
+  const bool html = formatter == &htmlFormatter;
+  {
+    const QByteArray bytes = device->readAll();
+    if (readWrittenDocument(bytes, html, model)) {
+      announceRecords(model);
+      return true;
+    }
+  }
+  model.clear();
+  in.seek(0);
+  return false;
+}
+
 }  // namespace
 
 void readNormalisedDocument(QString xhtml, DocumentModel& model) {
@@ -107,6 +142,7 @@ QTextStream& operator>>(QTextStream& in, DocumentModel& model) {
   SerializeFormatter* formatter = currentFormatter();
   if (!formatter) return in;
   model.clear();
+  if (readDirectly(in, formatter, model)) return in;
   QString xhtml = formatter->preprocess(in.readAll());
   if (preprocessLogging) savePreprocessed(xhtml);
   readNormalisedDocument(std::move(xhtml), model);

@@ -45,11 +45,21 @@ bool patchLine(const QString& line, const LineEntry& entry, QString& patched) {
 
 namespace {
 
-QString unmaskOutside(QStringRef piece) {
+// Appends text that stood outside the literals, markers turned back into
+// escaped quotes. False when it then holds a double backslash, which could
+// read as the start of a placeholder.
+bool appendOutside(QString& result, const QStringRef& piece) {
+  if (!piece.contains(QLatin1Char('<'))) {
+    if (piece.contains(QLatin1String("\\\\"))) return false;
+    result += piece;
+    return true;
+  }
   QString text = piece.toString();
   text.replace(QLatin1String("<DQUOTE>"), QLatin1String("\\\""));
   text.replace(QLatin1String("<SQUOTE>"), QLatin1String("\\'"));
-  return text;
+  if (text.contains(QLatin1String("\\\\"))) return false;
+  result += text;
+  return true;
 }
 
 }  // namespace
@@ -63,8 +73,10 @@ bool patchLineAtOnce(const QString& line, const QVector<const LineEntry*>& rows,
   // template can be filled in one go.
   if (rows.isEmpty() || rows.first()->literalIndex != 0) return false;
   const QLatin1Char backslash('\\');
+  int filled = 0;
   for (int i = 0; i < rows.size(); ++i) {
     if ((i > 0 && rows[i]->literalIndex == 0) || rows[i]->text.contains(backslash)) return false;
+    filled += rows[i]->text.size();
   }
   const ScannedLine scanned = scanLine(line);
   if (scanned.unterminated) return false;
@@ -77,18 +89,15 @@ bool patchLineAtOnce(const QString& line, const QVector<const LineEntry*>& rows,
     }
   }
   QString result;
+  result.reserve(line.size() + filled + 8 * literalCount);
   int outside = 0;
   for (int k = 0; k < literalCount; ++k) {
     const LiteralSpan& span = scanned.literals[k];
-    const QString piece = unmaskOutside(scanned.masked.midRef(outside, span.begin - outside));
-    if (piece.contains(QLatin1String("\\\\"))) return false;
-    result += piece;
+    if (!appendOutside(result, scanned.masked.midRef(outside, span.begin - outside))) return false;
     result += fills[k] ? *fills[k] : placeholderFor(static_cast<quint32>(k));
     outside = span.end;
   }
-  const QString tail = unmaskOutside(scanned.masked.midRef(outside));
-  if (tail.contains(QLatin1String("\\\\"))) return false;
-  result += tail;
+  if (!appendOutside(result, scanned.masked.midRef(outside))) return false;
   patched = result;
   return true;
 }

@@ -1,12 +1,16 @@
 #include "patch/patch_walk.h"
 
+#include <QBuffer>
 #include <QHash>
 #include <QSet>
 #include <QTextStream>
+#include <utility>
 
 #include "console/console_line.h"
 #include "fileio/checked_write.h"
+#include "patch/copy_patcher.h"
 #include "patch/line_patcher.h"
+#include "scan/cp1251_codec.h"
 #include "scan/source_listing.h"
 
 namespace {
@@ -20,15 +24,42 @@ const FileEntry* findFileEntry(const DocumentModel& model, const QString& baseNa
   return nullptr;
 }
 
+// The bytes of a copy whose lines are joined by CR LF: code page 1251, with
+// the codec's replacement for characters it lacks.
+QByteArray encodedCopy(const QString& text) {
+  QByteArray bytes;
+  if (encodeCp1251(text, bytes)) return bytes;
+  bytes.clear();
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QTextStream out(&buffer);
+  out.setCodec("CP1251");
+  out << text;
+  out.flush();
+  return bytes;
+}
+
+// The patched copy of a source file read as `bytes`. A file in code page
+// 1251 is patched from its bytes, one with a byte-order mark from its text.
+QByteArray patchedCopy(QByteArray bytes, const FileEntry& entry) {
+  QByteArray copy;
+  QString text;
+  if (!startsWithByteOrderMark(bytes)) {
+    dropCarriageReturns(bytes);
+    if (patchCopy(bytes, entry, copy, text)) return copy;
+    return encodedCopy(text);
+  }
+  // Joined, not terminated: the copy ends with a line end exactly when the
+  // source did (its last line is then empty).
+  QStringList lines = decodeSourceBytes(std::move(bytes)).split(QLatin1Char('\n'));
+  patchLines(lines, entry);
+  return encodedCopy(lines.join(QLatin1String("\r\n")));
+}
+
 // False (after the error line) when a write failed after the copy was
 // opened; a copy that cannot be opened is skipped silently, as before.
-bool writeCopy(const QString& path, const QStringList& lines) {
-  const WriteOutcome outcome = checkedWrite(path, [&lines](QTextStream& out) {
-    out.setCodec("CP1251");
-    // Joined, not terminated: the copy ends with a line end exactly when the
-    // source did (its last line is then empty).
-    out << lines.join(QLatin1String("\r\n"));
-  });
+bool writeCopy(const QString& path, const QByteArray& bytes) {
+  const WriteOutcome outcome = checkedWrite(path, bytes);
   if (outcome.status != WriteOutcome::Status::WriteFailed) return true;
   printWriteError(path, outcome);
   return false;
@@ -73,8 +104,8 @@ bool patchDirectory(QDir sourceDir, const DocumentModel& model, QStringList igno
   for (const QFileInfo& file : files) {
     if (ignoresFile(file, ignoreList)) continue;
     const QString baseName = announceFile(file);
-    QString text;
-    if (!readSourceFile(file.absoluteFilePath(), text)) continue;
+    QByteArray bytes;
+    if (!readSourceBytes(file.absoluteFilePath(), bytes)) continue;
     const FileEntry* entry = findFileEntry(model, baseName);
     if (!entry) {
       // The document has nothing for this file: the rest of this directory,
@@ -82,9 +113,8 @@ bool patchDirectory(QDir sourceDir, const DocumentModel& model, QStringList igno
       ConsoleLine() << "Error: no such file";
       return true;
     }
-    QStringList lines = text.split(QLatin1Char('\n'));
-    patchLines(lines, *entry);
-    if (!writeCopy(resultDir.absolutePath() + QLatin1Char('/') + file.fileName(), lines)) {
+    if (!writeCopy(resultDir.absolutePath() + QLatin1Char('/') + file.fileName(),
+                   patchedCopy(std::move(bytes), *entry))) {
       return false;
     }
   }

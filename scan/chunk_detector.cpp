@@ -1,6 +1,8 @@
 #include "scan/chunk_detector.h"
 
 #include <QStringList>
+#include <QVector>
+#include <array>
 
 #include "scan/literal_scanner.h"
 
@@ -18,6 +20,26 @@ namespace {
 
 bool isWordChar(QChar c) { return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_'); }
 
+enum class CharKind : unsigned char { Other, Space, Word, Colon };
+
+CharKind kindOf(QChar c) {
+  if (c == QLatin1Char(':')) return CharKind::Colon;
+  if (c.isSpace()) return CharKind::Space;
+  return isWordChar(c) ? CharKind::Word : CharKind::Other;
+}
+
+// Every line passes here, mostly ASCII: the kinds of the ASCII characters
+// are looked up, taken once at start from the same character tests.
+const std::array<CharKind, 128> kAsciiKinds = [] {
+  std::array<CharKind, 128> kinds{};
+  for (int i = 0; i < 128; ++i) kinds[i] = kindOf(QChar(i));
+  return kinds;
+}();
+
+inline CharKind kindOfFast(QChar c) {
+  return c.unicode() < 128 ? kAsciiKinds[c.unicode()] : kindOf(c);
+}
+
 // A header has at most four runs of word characters or colons. Two word runs
 // in a row always have white space between them.
 struct Tokens {
@@ -27,27 +49,28 @@ struct Tokens {
 
 // Splits a line into word runs and single colons. False for any other
 // character, for more than four runs, and for trailing white space.
-bool tokenize(const QString& line, Tokens& tokens) {
+bool tokenize(const QStringRef& line, Tokens& tokens) {
   const int size = line.size();
   int i = 0;
   bool trailingSpace = false;
+  const QChar* chars = line.unicode();
   while (i < size) {
-    const QChar c = line.at(i);
-    trailingSpace = c.isSpace();
+    const CharKind kind = kindOfFast(chars[i]);
+    trailingSpace = kind == CharKind::Space;
     if (trailingSpace) {
       ++i;
       continue;
     }
     int begin = i;
-    if (c == QLatin1Char(':')) {
+    if (kind == CharKind::Colon) {
       ++i;
-    } else if (isWordChar(c)) {
-      while (i < size && isWordChar(line.at(i))) ++i;
+    } else if (kind == CharKind::Word) {
+      while (i < size && kindOfFast(chars[i]) == CharKind::Word) ++i;
     } else {
       return false;
     }
     if (tokens.size == 4) return false;
-    tokens.text[tokens.size++] = line.midRef(begin, i - begin);
+    tokens.text[tokens.size++] = QStringRef(line.string(), line.position() + begin, i - begin);
   }
   return !trailingSpace;
 }
@@ -71,7 +94,9 @@ bool isBlockHeader(const Tokens& tokens, QLatin1String keyword) {
 
 }  // namespace
 
-bool isChunkHeader(const QString& line) {
+bool isChunkHeader(const QString& line) { return isChunkHeader(QStringRef(&line)); }
+
+bool isChunkHeader(const QStringRef& line) {
   Tokens tokens;
   if (!tokenize(line, tokens)) return false;
   return isDefinitionHeader(tokens) || isBlockHeader(tokens, QLatin1String("modify")) ||
@@ -80,28 +105,47 @@ bool isChunkHeader(const QString& line) {
 
 QList<ChunkEntry> detectChunks(QString text) {
   QList<ChunkEntry> chunks;
-  QList<SourceLine> pendingLines;
+  // The collected lines of the open chunk, as places in the text: only the
+  // lines that hold a quote character become strings, for extraction.
+  struct CollectedLine {
+    int begin;
+    int size;
+    qint32 lineIndex;
+  };
+  QVector<CollectedLine> pendingLines;
   QString currentName;
   bool inChunk = false;
   qint32 lineCounter = 0;
 
+  // What extractChunkLiterals does with the collected lines, without making
+  // a list of them first.
   auto finishChunk = [&]() {
     ChunkEntry chunk;
     chunk.name = currentName;
-    chunk.lines = extractChunkLiterals(pendingLines);
+    for (const CollectedLine& line : pendingLines) {
+      const QStringRef lineText(&text, line.begin, line.size);
+      if (lineText.indexOf(QLatin1Char('"')) >= 0 || lineText.indexOf(QLatin1Char('\'')) >= 0) {
+        chunk.lines.append(extractLineLiterals(lineText.toString(), line.lineIndex));
+      }
+    }
     chunks.append(chunk);
     pendingLines.clear();
   };
 
-  const QStringList lines = text.split(QLatin1Char('\n'));
-  for (const QString& line : lines) {
-    if (inChunk) pendingLines.append(SourceLine{line, lineCounter});
+  // The lines are the pieces between line feeds, as splitting would give.
+  for (int begin = 0;;) {
+    const int found = text.indexOf(QLatin1Char('\n'), begin);
+    const int end = found < 0 ? text.size() : found;
+    const QStringRef line(&text, begin, end - begin);
+    if (inChunk) pendingLines.append(CollectedLine{begin, end - begin, lineCounter});
     if (isChunkHeader(line)) {
       if (!pendingLines.isEmpty()) finishChunk();
-      currentName = line;
+      currentName = line.toString();
       inChunk = true;
     }
     ++lineCounter;
+    if (found < 0) break;
+    begin = found + 1;
   }
   if (!pendingLines.isEmpty()) finishChunk();
   return chunks;

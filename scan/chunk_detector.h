@@ -10,6 +10,9 @@
 /// (a function, an object or class definition, a modify or a replace block).
 bool isChunkHeader(const QString& line);
 
+/// isChunkHeader for a line that is a piece of a larger text.
+bool isChunkHeader(const QStringRef& line);
+
 /// Cuts a file's decoded text at line feeds into chunks that start at header
 /// lines, each with the literals of its collected lines. Lines before the
 /// first header are dropped; a header line is collected into the chunk

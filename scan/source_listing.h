@@ -1,6 +1,7 @@
 #ifndef BRISVANE_SCAN_SOURCE_LISTING_H
 #define BRISVANE_SCAN_SOURCE_LISTING_H
 
+#include <QByteArray>
 #include <QDir>
 #include <QFileInfoList>
 #include <QString>
@@ -31,6 +32,19 @@ QString subdirectoryPath(const QDir& directory, const QString& name);
 /// True (after printing "Ignore dir: " with `path`) when `name` is an entry
 /// of `ignoreList`.
 bool ignoresDirectory(const QString& name, const QString& path, const QStringList& ignoreList);
+
+/// Reads a source file's bytes whole, as they stand. False when it cannot
+/// be opened.
+bool readSourceBytes(const QString& path, QByteArray& bytes);
+
+/// Drops every carriage return, a lone one too, as reading code page 1251
+/// text in text mode does.
+void dropCarriageReturns(QByteArray& bytes);
+
+/// The text of a source file's bytes as a text stream in text mode reads it:
+/// code page 1251 unless a byte-order mark names another encoding, every
+/// carriage return dropped.
+QString decodeSourceBytes(QByteArray bytes);
 
 /// Reads a source file whole, in text mode, as code page 1251 (a byte-order
 /// mark takes precedence). False when it cannot be opened.

@@ -4,6 +4,7 @@
 #                            new inputs go to build-fuzz/corpus/<target>,
 #                            crashes to build-fuzz/artifacts/
 #   tools/fuzz.sh --seeds    runs every target once over its seed corpus
+# BRISVANE_FUZZ_TARGETS="a b" limits the run to those targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh clang libclang-rt-14-dev
@@ -11,9 +12,9 @@ build=build-fuzz
 CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISVANE_FUZZ=ON \
   -DBRISVANE_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target fuzz_scanner_template fuzz_chunks \
-  fuzz_html_reader fuzz_csv_reader fuzz_tads_lexer
+  fuzz_html_reader fuzz_csv_reader fuzz_tads_lexer fuzz_written_document
 limits=(-timeout=10 -rss_limit_mb=2048)
-for target in scanner_template chunks html_reader csv_reader tads_lexer; do
+for target in ${BRISVANE_FUZZ_TARGETS:-scanner_template chunks html_reader csv_reader tads_lexer written_document}; do
   echo "== $target"
   if [ "${1:-}" = "--seeds" ]; then
     "$build/fuzz/fuzz_$target" "${limits[@]}" -runs=0 "fuzz/corpus/$target"

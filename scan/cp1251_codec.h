@@ -1,0 +1,28 @@
+#ifndef BRISVANE_SCAN_CP1251_CODEC_H
+#define BRISVANE_SCAN_CP1251_CODEC_H
+
+#include <QByteArray>
+#include <QString>
+
+/// Code page 1251 holds one character per byte, so it is decoded and encoded
+/// with a fixed table instead of a general converter. The table agrees with
+/// Qt's "CP1251" codec on every byte value (0x98, which the code page leaves
+/// unassigned, reads as U+0098).
+
+/// The characters of `size` bytes of code page 1251 text.
+QString decodeCp1251(const char* data, int size);
+
+/// Encodes `text` into `bytes` and returns true when every character has a
+/// byte of its own. False (with `bytes` unspecified) when the text holds any
+/// other character: Qt's codec drops some of them and replaces others, so
+/// such a text must go through the codec.
+bool encodeCp1251(const QString& text, QByteArray& bytes);
+
+/// encodeCp1251, appending to `bytes`.
+bool appendCp1251(const QString& text, QByteArray& bytes);
+
+/// True when the bytes begin with a byte-order mark that a text stream would
+/// follow instead of its codec (UTF-8, UTF-16 or UTF-32, either byte order).
+bool startsWithByteOrderMark(const QByteArray& bytes);
+
+#endif
