@@ -186,6 +186,15 @@ void PoBuilder::setComments(int message, const QByteArray& lines) {
   po_message_set_extracted_comments(messages_[message], lines.constData());
 }
 
+QByteArray PoBuilder::comments(int message) const {
+  // A message with notes hands them out as a fresh copy, the caller's to free.
+  const char* joined = po_message_extracted_comments(messages_[message]);
+  if (!*joined) return QByteArray();
+  QByteArray lines(joined);
+  std::free(const_cast<char*>(joined));
+  return lines;
+}
+
 void PoBuilder::setTranslation(int message, const QByteArray& msgstr, bool fuzzy) {
   po_message_set_msgstr(messages_[message], msgstr.constData());
   po_message_set_fuzzy(messages_[message], fuzzy ? 1 : 0);

@@ -41,6 +41,8 @@ class PoBuilder {
   void addReference(int message, const QByteArray& file, int line);
   /// Sets the "#." lines, separated by line feeds.
   void setComments(int message, const QByteArray& lines);
+  /// The "#." lines so far, each ended by a line feed.
+  QByteArray comments(int message) const;
   void setTranslation(int message, const QByteArray& msgstr, bool fuzzy);
   int size() const { return messages_.size(); }
   /// The msgctxt (null when none) and msgid of a message, as gettext holds them.

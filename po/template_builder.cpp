@@ -1,5 +1,7 @@
 #include "po/template_builder.h"
 
+#include <algorithm>
+
 namespace {
 
 QString quoteName(QuoteKind quote) {
@@ -50,15 +52,26 @@ TemplateBuilder::TemplateBuilder(bool contextByDefinition)
     : byDefinition_(contextByDefinition), po_(templateHeader()) {}
 
 int TemplateBuilder::entryFor(const QByteArray& context, const QByteArray& msgid) {
+  if (2 * (notes_.size() + 1) > int(slots_.size())) {
+    std::vector<std::pair<uint, int>> old(std::max<size_t>(1024, 2 * slots_.size()));
+    old.swap(slots_);
+    for (const auto& slot : old) {
+      if (!slot.second) continue;
+      size_t at = slot.first & (slots_.size() - 1);
+      while (slots_[at].second) at = (at + 1) & (slots_.size() - 1);
+      slots_[at] = slot;
+    }
+  }
   const uint hash = qHash(msgid, qHash(context));
-  for (auto it = indexByHash_.constFind(hash); it != indexByHash_.constEnd() && it.key() == hash;
-       ++it) {
-    const char* heldContext = po_.context(it.value());
-    const QByteArray held = heldContext ? QByteArray(heldContext) : QByteArray();
-    if (held == context && msgid == po_.msgid(it.value())) return it.value();
+  size_t at = hash & (slots_.size() - 1);
+  for (; slots_[at].second; at = (at + 1) & (slots_.size() - 1)) {
+    if (slots_[at].first != hash) continue;
+    const int index = slots_[at].second - 1;
+    const char* heldContext = po_.context(index);
+    if (context == (heldContext ? heldContext : "") && msgid == po_.msgid(index)) return index;
   }
   const int index = po_.add(context.isEmpty() ? QByteArray() : context, msgid);
-  indexByHash_.insert(hash, index);
+  slots_[at] = {hash, index + 1};
   notes_.append(QByteArray());
   return index;
 }
@@ -67,16 +80,28 @@ void TemplateBuilder::addFile(const QString& relativePath, const SourceFile& fil
                               const LexResult& lexed) {
   const QByteArray path = relativePath.toUtf8();
   for (const TadsLiteral& literal : lexed.literals) {
-    const QString text = decodeIn(file, literal.text);
-    if (!holdsLetter(text)) continue;
-    const int index = entryFor(byDefinition_ ? literal.definition.toUtf8() : QByteArray(),
-                               text.toUtf8());
+    QByteArray msgid;
+    if (readsAsAscii(file, literal.text)) {
+      // Its characters are its bytes: no text to decode and encode again.
+      if (std::none_of(literal.text.begin(), literal.text.end(),
+                       [](char c) { return QChar::isLetter(uint(uchar(c))); })) {
+        continue;
+      }
+      msgid = literal.text;
+    } else {
+      const QString text = decodeIn(file, literal.text);
+      if (!holdsLetter(text)) continue;
+      msgid = text.toUtf8();
+    }
+    const int index =
+        entryFor(byDefinition_ ? literal.definition.toUtf8() : QByteArray(), msgid);
     po_.addReference(index, path, literal.line);
-    const QByteArray note = placeNote(literal).toUtf8();
-    const quint64 hash = (quint64(qHash(note, uint(index))) << 32) | qHash(note, 0x85ebca6bU);
-    if (noteHashes_.contains(hash)) continue;
-    noteHashes_.insert(hash);
-    notes_[index] += note + '\n';
+    // A place whose note the entry has already adds none. Most entries have
+    // one place, so the lists stay short.
+    const QByteArray note = placeNote(literal).toUtf8() + '\n';
+    QByteArray& held = notes_[index];
+    if (held.startsWith(note) || held.contains('\n' + note)) continue;
+    held += note;
   }
 }
 
@@ -86,11 +111,10 @@ QVector<PoEntry> TemplateBuilder::entries() {
 }
 
 bool TemplateBuilder::write(const QString& path, QString& error) {
+  slots_ = {};
   for (int i = 0; i < notes_.size(); ++i) {
     po_.setComments(i, notes_[i]);
     notes_[i] = QByteArray();
   }
-  noteHashes_.clear();
-  indexByHash_.clear();
   return po_.write(path, error);
 }

@@ -2,10 +2,10 @@
 #define BRISVANE_PO_TEMPLATE_BUILDER_H
 
 #include <QByteArray>
-#include <QHash>
-#include <QSet>
 #include <QString>
 #include <QVector>
+#include <utility>
+#include <vector>
 
 #include "po/po_catalog.h"
 #include "po/source_file.h"
@@ -44,11 +44,11 @@ class TemplateBuilder {
 
   bool byDefinition_;
   PoBuilder po_;
-  /// Entries by a hash of context and text; gettext holds the texts, so a
-  /// key is kept once in memory and compared there.
-  QMultiHash<uint, int> indexByHash_;
+  /// Entries by a hash of context and text, in an open-addressed table of
+  /// (hash, entry number + 1) pairs; gettext holds the texts, so a key is kept
+  /// once in memory and compared there.
+  std::vector<std::pair<uint, int>> slots_;
   QVector<QByteArray> notes_;  ///< each entry's "#." lines so far
-  QSet<quint64> noteHashes_;   ///< a hash of entry and note for each note given
 };
 
 #endif
