@@ -49,10 +49,10 @@ QString placeNote(const TadsLiteral& literal) {
 }
 
 TemplateBuilder::TemplateBuilder(bool contextByDefinition)
-    : byDefinition_(contextByDefinition), po_(templateHeader()) {}
+    : byDefinition_(contextByDefinition), header_(templateHeader()) {}
 
 int TemplateBuilder::entryFor(const QByteArray& context, const QByteArray& msgid) {
-  if (2 * (notes_.size() + 1) > int(slots_.size())) {
+  if (2 * (entries_.size() + 1) > int(slots_.size())) {
     std::vector<std::pair<uint, int>> old(std::max<size_t>(1024, 2 * slots_.size()));
     old.swap(slots_);
     for (const auto& slot : old) {
@@ -62,23 +62,22 @@ int TemplateBuilder::entryFor(const QByteArray& context, const QByteArray& msgid
       slots_[at] = slot;
     }
   }
-  const uint hash = qHash(msgid, qHash(context));
+  const QByteArray key = context.isEmpty() ? QByteArray() : context;
+  const uint hash = qHash(msgid, qHash(key));
   size_t at = hash & (slots_.size() - 1);
   for (; slots_[at].second; at = (at + 1) & (slots_.size() - 1)) {
     if (slots_[at].first != hash) continue;
-    const int index = slots_[at].second - 1;
-    const char* heldContext = po_.context(index);
-    if (context == (heldContext ? heldContext : "") && msgid == po_.msgid(index)) return index;
+    const Entry& held = entries_[slots_[at].second - 1];
+    if (held.context == key && held.msgid == msgid) return slots_[at].second - 1;
   }
-  const int index = po_.add(context.isEmpty() ? QByteArray() : context, msgid);
-  slots_[at] = {hash, index + 1};
-  notes_.append(QByteArray());
-  return index;
+  entries_.append(Entry{key, msgid, QByteArray()});
+  slots_[at] = {hash, int(entries_.size())};
+  return entries_.size() - 1;
 }
 
 void TemplateBuilder::addFile(const QString& relativePath, const SourceFile& file,
                               const LexResult& lexed) {
-  const QByteArray path = relativePath.toUtf8();
+  paths_.append(relativePath.toUtf8());
   for (const TadsLiteral& literal : lexed.literals) {
     QByteArray msgid;
     if (readsAsAscii(file, literal.text)) {
@@ -95,26 +94,53 @@ void TemplateBuilder::addFile(const QString& relativePath, const SourceFile& fil
     }
     const int index =
         entryFor(byDefinition_ ? literal.definition.toUtf8() : QByteArray(), msgid);
-    po_.addReference(index, path, literal.line);
+    places_.push_back(Place{index, int(paths_.size()) - 1, literal.line});
     // A place whose note the entry has already adds none. Most entries have
     // one place, so the lists stay short.
     const QByteArray note = placeNote(literal).toUtf8() + '\n';
-    QByteArray& held = notes_[index];
+    QByteArray& held = entries_[index].notes;
     if (held.startsWith(note) || held.contains('\n' + note)) continue;
     held += note;
   }
 }
 
-QVector<PoEntry> TemplateBuilder::entries() {
-  for (int i = 0; i < notes_.size(); ++i) po_.setComments(i, notes_[i]);
-  return po_.entries();
+void TemplateBuilder::groupPlaces(std::vector<int>& placeOrder,
+                                  std::vector<int>& firstPlace) const {
+  firstPlace.assign(entries_.size() + 1, 0);
+  for (const Place& place : places_) ++firstPlace[place.entry + 1];
+  for (int i = 0; i < entries_.size(); ++i) firstPlace[i + 1] += firstPlace[i];
+  std::vector<int> next(firstPlace.begin(), firstPlace.end() - 1);
+  placeOrder.assign(places_.size(), 0);
+  for (int i = 0; i < int(places_.size()); ++i) placeOrder[next[places_[i].entry]++] = i;
+}
+
+void TemplateBuilder::addTo(PoBuilder& po, int number, const std::vector<int>& placeOrder,
+                            const std::vector<int>& firstPlace) const {
+  const Entry& entry = entries_[number];
+  const int message = po.add(entry.context, entry.msgid);
+  // gettext keeps each place once, as it did when they came file by file.
+  for (int i = firstPlace[number]; i < firstPlace[number + 1]; ++i) {
+    const Place& place = places_[placeOrder[i]];
+    po.addReference(message, paths_[place.path], place.line);
+  }
+  po.setComments(message, entry.notes);
+}
+
+QVector<PoEntry> TemplateBuilder::entries() const {
+  std::vector<int> placeOrder;
+  std::vector<int> firstPlace;
+  groupPlaces(placeOrder, firstPlace);
+  PoBuilder po(header_);
+  for (int i = 0; i < entries_.size(); ++i) addTo(po, i, placeOrder, firstPlace);
+  return po.entries();
 }
 
 bool TemplateBuilder::write(const QString& path, QString& error) {
   slots_ = {};
-  for (int i = 0; i < notes_.size(); ++i) {
-    po_.setComments(i, notes_[i]);
-    notes_[i] = QByteArray();
-  }
-  return po_.write(path, error);
+  std::vector<int> placeOrder;
+  std::vector<int> firstPlace;
+  groupPlaces(placeOrder, firstPlace);
+  return writePoFileInPieces(
+      path, header_, entries_.size(),
+      [&](PoBuilder& piece, int number) { addTo(piece, number, placeOrder, firstPlace); }, error);
 }
