@@ -51,8 +51,16 @@ QString placeNote(const TadsLiteral& literal) {
 TemplateBuilder::TemplateBuilder(bool contextByDefinition)
     : byDefinition_(contextByDefinition), header_(templateHeader()) {}
 
+namespace {
+
+QByteArray sliceOf(const QByteArray& buffer, int begin, int size) {
+  return size < 0 ? QByteArray() : QByteArray::fromRawData(buffer.constData() + begin, size);
+}
+
+}  // namespace
+
 int TemplateBuilder::entryFor(const QByteArray& context, const QByteArray& msgid) {
-  if (2 * (entries_.size() + 1) > int(slots_.size())) {
+  if (2 * (entries_.size() + 1) > slots_.size()) {
     std::vector<std::pair<uint, int>> old(std::max<size_t>(1024, 2 * slots_.size()));
     old.swap(slots_);
     for (const auto& slot : old) {
@@ -68,11 +76,23 @@ int TemplateBuilder::entryFor(const QByteArray& context, const QByteArray& msgid
   for (; slots_[at].second; at = (at + 1) & (slots_.size() - 1)) {
     if (slots_[at].first != hash) continue;
     const Entry& held = entries_[slots_[at].second - 1];
-    if (held.context == key && held.msgid == msgid) return slots_[at].second - 1;
+    if (sliceOf(texts_, held.context.begin, held.context.size) == key &&
+        sliceOf(texts_, held.msgid.begin, held.msgid.size) == msgid) {
+      return slots_[at].second - 1;
+    }
   }
-  entries_.append(Entry{key, msgid, QByteArray()});
+  Entry entry;
+  if (!key.isNull()) {
+    entry.context = Slice{texts_.size(), key.size()};
+    texts_ += key;
+    texts_ += '\0';  // gettext reads each text up to its zero byte
+  }
+  entry.msgid = Slice{texts_.size(), msgid.size()};
+  texts_ += msgid;
+  texts_ += '\0';
+  entries_.push_back(entry);
   slots_[at] = {hash, int(entries_.size())};
-  return entries_.size() - 1;
+  return int(entries_.size()) - 1;
 }
 
 void TemplateBuilder::addFile(const QString& relativePath, const SourceFile& file,
@@ -94,13 +114,9 @@ void TemplateBuilder::addFile(const QString& relativePath, const SourceFile& fil
     }
     const int index =
         entryFor(byDefinition_ ? literal.definition.toUtf8() : QByteArray(), msgid);
-    places_.push_back(Place{index, int(paths_.size()) - 1, literal.line});
-    // A place whose note the entry has already adds none. Most entries have
-    // one place, so the lists stay short.
-    const QByteArray note = placeNote(literal).toUtf8() + '\n';
-    QByteArray& held = entries_[index].notes;
-    if (held.startsWith(note) || held.contains('\n' + note)) continue;
-    held += note;
+    const QByteArray note = placeNote(literal).toUtf8();
+    places_.push_back(Place{index, int(paths_.size()) - 1, literal.line, {notes_.size(), note.size()}});
+    notes_ += note;
   }
 }
 
@@ -108,7 +124,7 @@ void TemplateBuilder::groupPlaces(std::vector<int>& placeOrder,
                                   std::vector<int>& firstPlace) const {
   firstPlace.assign(entries_.size() + 1, 0);
   for (const Place& place : places_) ++firstPlace[place.entry + 1];
-  for (int i = 0; i < entries_.size(); ++i) firstPlace[i + 1] += firstPlace[i];
+  for (size_t i = 0; i < entries_.size(); ++i) firstPlace[i + 1] += firstPlace[i];
   std::vector<int> next(firstPlace.begin(), firstPlace.end() - 1);
   placeOrder.assign(places_.size(), 0);
   for (int i = 0; i < int(places_.size()); ++i) placeOrder[next[places_[i].entry]++] = i;
@@ -117,13 +133,19 @@ void TemplateBuilder::groupPlaces(std::vector<int>& placeOrder,
 void TemplateBuilder::addTo(PoBuilder& po, int number, const std::vector<int>& placeOrder,
                             const std::vector<int>& firstPlace) const {
   const Entry& entry = entries_[number];
-  const int message = po.add(entry.context, entry.msgid);
-  // gettext keeps each place once, as it did when they came file by file.
+  const int message = po.add(sliceOf(texts_, entry.context.begin, entry.context.size),
+                             sliceOf(texts_, entry.msgid.begin, entry.msgid.size));
+  // gettext keeps each place once; a place whose note the entry has already
+  // adds none. Most entries have one place, so the lists stay short.
+  QByteArray notes;
   for (int i = firstPlace[number]; i < firstPlace[number + 1]; ++i) {
     const Place& place = places_[placeOrder[i]];
     po.addReference(message, paths_[place.path], place.line);
+    const QByteArray note = sliceOf(notes_, place.note.begin, place.note.size) + '\n';
+    if (notes.startsWith(note) || notes.contains('\n' + note)) continue;
+    notes += note;
   }
-  po.setComments(message, entry.notes);
+  po.setComments(message, notes);
 }
 
 QVector<PoEntry> TemplateBuilder::entries() const {
@@ -131,7 +153,7 @@ QVector<PoEntry> TemplateBuilder::entries() const {
   std::vector<int> firstPlace;
   groupPlaces(placeOrder, firstPlace);
   PoBuilder po(header_);
-  for (int i = 0; i < entries_.size(); ++i) addTo(po, i, placeOrder, firstPlace);
+  for (int i = 0; i < int(entries_.size()); ++i) addTo(po, i, placeOrder, firstPlace);
   return po.entries();
 }
 
@@ -141,6 +163,6 @@ bool TemplateBuilder::write(const QString& path, QString& error) {
   std::vector<int> firstPlace;
   groupPlaces(placeOrder, firstPlace);
   return writePoFileInPieces(
-      path, header_, entries_.size(),
+      path, header_, int(entries_.size()),
       [&](PoBuilder& piece, int number) { addTo(piece, number, placeOrder, firstPlace); }, error);
 }

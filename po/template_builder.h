@@ -30,7 +30,7 @@ class TemplateBuilder {
   /// the file in references.
   void addFile(const QString& relativePath, const SourceFile& file, const LexResult& lexed);
 
-  int entryCount() const { return entries_.size(); }
+  int entryCount() const { return int(entries_.size()); }
 
   /// The entries gathered so far, for a caller that fills in translations.
   QVector<PoEntry> entries() const;
@@ -39,15 +39,20 @@ class TemplateBuilder {
   bool write(const QString& path, QString& error);
 
  private:
+  /// A piece of texts_ or notes_.
+  struct Slice {
+    int begin = 0;
+    int size = -1;  ///< -1: none (an entry without msgctxt)
+  };
   struct Entry {
-    QByteArray context;  ///< null when the entry has no msgctxt
-    QByteArray msgid;
-    QByteArray notes;  ///< its "#." lines so far, each ended by a line feed
+    Slice context;
+    Slice msgid;
   };
   struct Place {
     int entry;
     int path;  ///< in paths_
     int line;
+    Slice note;  ///< its "#." line, without line feed
   };
 
   /// The number of the entry for `msgid` in `context`, added when new.
@@ -61,7 +66,11 @@ class TemplateBuilder {
 
   bool byDefinition_;
   QString header_;
-  QVector<Entry> entries_;
+  // Texts and notes one after another in two large buffers: a hundred
+  // thousand small strings cost twice their size in headers and heap.
+  QByteArray texts_;
+  QByteArray notes_;
+  std::vector<Entry> entries_;
   QVector<QByteArray> paths_;
   std::vector<Place> places_;
   /// Entries by a hash of context and text, in an open-addressed table of
