@@ -264,28 +264,30 @@ bool writePoFileInPieces(const QString& path, const QString& header, int count,
           failure = QStringLiteral("%1: cannot write: %2").arg(path, output.errorString());
           return false;
         }
-        // Every piece is a whole file from gettext, header first; the header
-        // alone is written once to learn its bytes, which every piece after
-        // the first leaves out. Messages are written one after another with a
-        // blank line before each, so the pieces joined are the whole file.
-        QByteArray headerBytes;
-        for (int first = -1; first < count; first = first < 0 ? 0 : first + kPiece) {
+        // Writes messages [begin, end) as a whole file from gettext, header
+        // first, and reads it back.
+        const auto writePiece = [&](int begin, int end, QByteArray& bytes) {
           PoBuilder piece(header);
-          for (int message = std::max(first, 0); first >= 0 && message < std::min(count, first + kPiece);
-               ++message) {
-            fill(piece, message);
-          }
+          for (int message = begin; message < end; ++message) fill(piece, message);
           if (!piece.writeTo(piecePath, path, failure)) return false;
           QFile input(piecePath);
           if (!input.open(QIODevice::ReadOnly)) {
             failure = QStringLiteral("%1: cannot write: %2").arg(path, input.errorString());
             return false;
           }
-          QByteArray bytes = input.readAll();
-          if (first < 0) {
-            headerBytes = bytes;
-            if (count > 0) continue;
-          } else if (first > 0) {
+          bytes = input.readAll();
+          return true;
+        };
+        // gettext writes every message after a blank line, so the pieces
+        // joined, each after the first without the header (the same bytes in
+        // every piece, learnt from a piece of the header alone), are the
+        // whole file.
+        QByteArray headerBytes;
+        for (int first = 0; first == 0 || first < count; first += kPiece) {
+          QByteArray bytes;
+          if (!writePiece(first, std::min(count, first + kPiece), bytes)) return false;
+          if (first > 0) {
+            if (headerBytes.isNull() && !writePiece(0, 0, headerBytes)) return false;
             if (!bytes.startsWith(headerBytes)) {
               failure = QStringLiteral("%1: cannot write: the pieces differ").arg(path);
               return false;
