@@ -10,7 +10,8 @@
 # The adv3 tree is taken from the TADS build (~/.cache/tads/lib/adv3, or
 # $TADS_BIN/../lib/adv3) and left out where it is missing. Work files go to
 # $BRISVANE_BENCH_DIR (default /tmp/brisvane-po-bench), the build to
-# build-bench/ (or $BRISVANE_BENCH_BUILD).
+# build-bench/ (or $BRISVANE_BENCH_BUILD). $BRISVANE_PO_BEFORE, the path of
+# an earlier brisvane-po, adds its extract and apply rows to the same run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 size_mb=${1:-10}
@@ -60,9 +61,16 @@ for tree in "${trees[@]}"; do
   # The translation both apply and msgmerge read: every entry pseudo-translated.
   "$po" extract --root-dir="$project" -o "$work/$tree.pot"
   podebug --rewrite=xxx -i "$work/$tree.pot" -o "$work/$tree.po" >/dev/null 2>&1
+  if [[ -n ${BRISVANE_PO_BEFORE:-} ]]; then
+    row "$tree" extract-before "$BRISVANE_PO_BEFORE extract --root-dir=$project -o $work/out.pot"
+  fi
   row "$tree" extract "$po extract --root-dir=$project -o $work/out.pot"
   row "$tree" "xgettext" \
     "xgettext -a --language=C --from-code=$charset -f $work/$tree.files -o $work/peer.pot 2>/dev/null"
+  if [[ -n ${BRISVANE_PO_BEFORE:-} ]]; then
+    row "$tree" apply-before "$BRISVANE_PO_BEFORE apply --root-dir=$project --po=$work/$tree.po --res-dir=$work/res" \
+      "rm -rf $work/res"
+  fi
   row "$tree" apply "$po apply --root-dir=$project --po=$work/$tree.po --res-dir=$work/res" \
     "rm -rf $work/res"
   row "$tree" msgmerge "msgmerge --quiet -o $work/merged.po $work/$tree.po $work/$tree.pot"

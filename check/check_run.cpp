@@ -12,7 +12,7 @@
 #include "check/reading_checks.h"
 #include "check/spanning_literals.h"
 #include "check/strict_forecast.h"
-#include "check/text_reconciler.h"
+#include "docread/text_reconciler.h"
 #include "docread/tolerant_csv_reader.h"
 #include "docread/tolerant_html_reader.h"
 #include "fileio/checked_write.h"

@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstring>
 #include <cstdlib>
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -131,6 +133,39 @@ PoEntry entryOf(po_message_t message, QTextCodec* codec) {
   return entry;
 }
 
+/// Writes the file at `path` whole or not at all: `produce` writes it at a
+/// path beside `path` that is then renamed over it; a device (never to be
+/// replaced) gets the finished file from a private folder.
+bool writeWhole(const QString& path,
+                const std::function<bool(const QString& written, QString& error)>& produce,
+                QString& error) {
+  const QFileInfo target(path);
+  const bool device = target.exists() && !target.isFile();
+  QTemporaryDir scratch;
+  QTemporaryFile beside(path + QStringLiteral(".XXXXXX"));
+  QString written;
+  if (device && scratch.isValid()) {
+    written = scratch.filePath(QStringLiteral("out.po"));
+  } else if (!device && beside.open()) {
+    written = beside.fileName();
+    beside.close();
+  } else {
+    error = QStringLiteral("%1: cannot write: %2").arg(path, beside.errorString());
+    return false;
+  }
+  if (!produce(written, error)) return false;
+  if (device) return copyToDevice(written, path, error);
+  QFile::setPermissions(written, target.exists() ? target.permissions()
+                                                 : QFile::ReadOwner | QFile::WriteOwner |
+                                                       QFile::ReadGroup | QFile::ReadOther);
+  if (std::rename(QFile::encodeName(written).constData(), QFile::encodeName(path).constData()) != 0) {
+    error = QStringLiteral("%1: cannot write: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+  }
+  beside.setAutoRemove(false);
+  return true;
+}
+
 }  // namespace
 
 QString templateHeader() {
@@ -199,41 +234,78 @@ QVector<PoEntry> PoBuilder::entries() const {
 }
 
 bool PoBuilder::write(const QString& path, QString& error) {
-  // The library writes to a file name: a regular file is written beside
-  // `path` and renamed over it; a device (never to be replaced) gets the
-  // finished file from a private folder.
-  const QFileInfo target(path);
-  const bool device = target.exists() && !target.isFile();
-  QTemporaryDir scratch;
-  QTemporaryFile beside(path + QStringLiteral(".XXXXXX"));
-  QString written;
-  if (device && scratch.isValid()) {
-    written = scratch.filePath(QStringLiteral("out.po"));
-  } else if (!device && beside.open()) {
-    written = beside.fileName();
-    beside.close();
-  } else {
-    error = QStringLiteral("%1: cannot write: %2").arg(path, beside.errorString());
-    return false;
-  }
+  return writeWhole(
+      path,
+      [&](const QString& written, QString& failure) { return writeTo(written, path, failure); },
+      error);
+}
+
+bool PoBuilder::writeTo(const QString& written, const QString& shownAs, QString& error) {
   QStringList problems;
   gProblems = &problems;
   const bool ok = writeThroughLibrary(file_, QFile::encodeName(written));
   gProblems = nullptr;
   if (!ok) {
-    error = problems.isEmpty() ? QStringLiteral("%1: cannot write").arg(path) : problems.join('\n');
-    return false;
+    error = problems.isEmpty() ? QStringLiteral("%1: cannot write").arg(shownAs) : problems.join('\n');
   }
-  if (device) return copyToDevice(written, path, error);
-  QFile::setPermissions(written, target.exists() ? target.permissions()
-                                                 : QFile::ReadOwner | QFile::WriteOwner |
-                                                       QFile::ReadGroup | QFile::ReadOther);
-  if (std::rename(QFile::encodeName(written).constData(), QFile::encodeName(path).constData()) != 0) {
-    error = QStringLiteral("%1: cannot write: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
-    return false;
-  }
-  beside.setAutoRemove(false);
-  return true;
+  return ok;
+}
+
+bool writePoFileInPieces(const QString& path, const QString& header, int count,
+                         const std::function<void(PoBuilder&, int)>& fill, QString& error) {
+  const int kPiece = 4096;
+  return writeWhole(
+      path,
+      [&](const QString& written, QString& failure) {
+        QTemporaryDir scratch;
+        const QString piecePath = scratch.filePath(QStringLiteral("piece.po"));
+        QFile output(written);
+        if (!scratch.isValid() || !output.open(QIODevice::WriteOnly)) {
+          failure = QStringLiteral("%1: cannot write: %2").arg(path, output.errorString());
+          return false;
+        }
+        // Writes messages [begin, end) as a whole file from gettext, header
+        // first, and reads it back.
+        const auto writePiece = [&](int begin, int end, QByteArray& bytes) {
+          PoBuilder piece(header);
+          for (int message = begin; message < end; ++message) fill(piece, message);
+          if (!piece.writeTo(piecePath, path, failure)) return false;
+          QFile input(piecePath);
+          if (!input.open(QIODevice::ReadOnly)) {
+            failure = QStringLiteral("%1: cannot write: %2").arg(path, input.errorString());
+            return false;
+          }
+          bytes = input.readAll();
+          return true;
+        };
+        // gettext writes every message after a blank line, so the pieces
+        // joined, each after the first without the header (the same bytes in
+        // every piece, learnt from a piece of the header alone), are the
+        // whole file.
+        QByteArray headerBytes;
+        for (int first = 0; first == 0 || first < count; first += kPiece) {
+          QByteArray bytes;
+          if (!writePiece(first, std::min(count, first + kPiece), bytes)) return false;
+          if (first > 0) {
+            if (headerBytes.isNull() && !writePiece(0, 0, headerBytes)) return false;
+            if (!bytes.startsWith(headerBytes)) {
+              failure = QStringLiteral("%1: cannot write: the pieces differ").arg(path);
+              return false;
+            }
+            bytes.remove(0, headerBytes.size());
+          }
+          if (output.write(bytes) != bytes.size()) {
+            failure = QStringLiteral("%1: cannot write: %2").arg(path, output.errorString());
+            return false;
+          }
+        }
+        if (!output.flush()) {
+          failure = QStringLiteral("%1: cannot write: %2").arg(path, output.errorString());
+          return false;
+        }
+        return true;
+      },
+      error);
 }
 
 bool writePoFile(const QString& path, const QString& header, const QVector<PoEntry>& entries,

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 /// One message of a PO file, as this tool writes and reads it.
 struct PoEntry {
@@ -53,6 +54,8 @@ class PoBuilder {
   /// renamed; a device is written directly). On failure returns false with a
   /// message naming the file.
   bool write(const QString& path, QString& error);
+  /// Writes the file at `written` as it stands, naming `shownAs` in a failure.
+  bool writeTo(const QString& written, const QString& shownAs, QString& error);
 
  private:
   po_file* file_;
@@ -66,6 +69,14 @@ class PoBuilder {
 /// message naming the file.
 bool writePoFile(const QString& path, const QString& header, const QVector<PoEntry>& entries,
                  QString& error);
+
+/// Writes a PO file of `header` and `count` messages, whole or not at all
+/// like PoBuilder::write, a piece of a few thousand messages at a time:
+/// `fill` adds message `number` to `piece`. Only one piece is held in
+/// gettext's memory at once; the file is the one a single builder writes.
+bool writePoFileInPieces(const QString& path, const QString& header, int count,
+                         const std::function<void(PoBuilder& piece, int number)>& fill,
+                         QString& error);
 
 /// Reads a PO file through gettext's library: every entry but the header,
 /// obsolete and plural ones, texts decoded by the header's charset. On failure

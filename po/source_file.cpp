@@ -27,6 +27,13 @@ SourceFile describeSource(const QByteArray& bytes, const QString& fallback) {
     file.codec = QTextCodec::codecForName(file.asciiOnly ? QByteArray("ISO-8859-1")
                                                          : file.charsetName.toLatin1());
   }
+  if (file.codec) {
+    // Decoding is the costly part of reading a literal; most literals are
+    // plain ASCII and need none where the character set keeps it.
+    QByteArray ascii(127, Qt::Uninitialized);
+    for (int c = 1; c < 128; ++c) ascii[c - 1] = char(c);
+    file.asciiAsIs = file.codec->toUnicode(ascii) == QString::fromLatin1(ascii);
+  }
   return file;
 }
 
@@ -56,7 +63,16 @@ bool readSource(const QString& path, const QString& fallback, SourceFile& file,
 }
 
 QString decodeIn(const SourceFile& file, const QByteArray& bytes) {
+  if (readsAsAscii(file, bytes)) return QString::fromLatin1(bytes);
   return file.codec->toUnicode(bytes);
+}
+
+bool readsAsAscii(const SourceFile& file, const QByteArray& bytes) {
+  if (!file.asciiAsIs) return false;
+  for (const char c : bytes) {
+    if (static_cast<unsigned char>(c) >= 128) return false;
+  }
+  return true;
 }
 
 bool canHold(const SourceFile& file, const QString& text) {

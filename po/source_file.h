@@ -16,6 +16,7 @@ struct SourceFile {
   QString charsetName;           ///< as declared or given, aliases folded ("cp1251")
   QTextCodec* codec = nullptr;   ///< null when the name is unknown
   bool asciiOnly = false;        ///< "us-ascii": only characters below 128
+  bool asciiAsIs = false;        ///< the codec reads bytes below 128 as those characters
   /// For CharsetLine: the byte span of the name between the line's quotes.
   int nameBegin = 0;
   int nameEnd = 0;
@@ -33,6 +34,11 @@ bool readSource(const QString& path, const QString& fallback, SourceFile& file,
 
 /// `bytes` (part of `file`) as characters.
 QString decodeIn(const SourceFile& file, const QByteArray& bytes);
+
+/// True when `bytes` (part of `file`) read as themselves: every byte below
+/// 128 in a character set that keeps ASCII. Their characters are then the
+/// bytes, and their UTF-8 too.
+bool readsAsAscii(const SourceFile& file, const QByteArray& bytes);
 
 /// True when `file`'s character set can hold every character of `text`.
 bool canHold(const SourceFile& file, const QString& text);

@@ -1,5 +1,7 @@
 #include "po/template_builder.h"
 
+#include <algorithm>
+
 namespace {
 
 QString quoteName(QuoteKind quote) {
@@ -47,50 +49,120 @@ QString placeNote(const TadsLiteral& literal) {
 }
 
 TemplateBuilder::TemplateBuilder(bool contextByDefinition)
-    : byDefinition_(contextByDefinition), po_(templateHeader()) {}
+    : byDefinition_(contextByDefinition), header_(templateHeader()) {}
+
+namespace {
+
+QByteArray sliceOf(const QByteArray& buffer, int begin, int size) {
+  return size < 0 ? QByteArray() : QByteArray::fromRawData(buffer.constData() + begin, size);
+}
+
+}  // namespace
 
 int TemplateBuilder::entryFor(const QByteArray& context, const QByteArray& msgid) {
-  const uint hash = qHash(msgid, qHash(context));
-  for (auto it = indexByHash_.constFind(hash); it != indexByHash_.constEnd() && it.key() == hash;
-       ++it) {
-    const char* heldContext = po_.context(it.value());
-    const QByteArray held = heldContext ? QByteArray(heldContext) : QByteArray();
-    if (held == context && msgid == po_.msgid(it.value())) return it.value();
+  if (2 * (entries_.size() + 1) > slots_.size()) {
+    std::vector<std::pair<uint, int>> old(std::max<size_t>(1024, 2 * slots_.size()));
+    old.swap(slots_);
+    for (const auto& slot : old) {
+      if (!slot.second) continue;
+      size_t at = slot.first & (slots_.size() - 1);
+      while (slots_[at].second) at = (at + 1) & (slots_.size() - 1);
+      slots_[at] = slot;
+    }
   }
-  const int index = po_.add(context.isEmpty() ? QByteArray() : context, msgid);
-  indexByHash_.insert(hash, index);
-  notes_.append(QByteArray());
-  return index;
+  const QByteArray key = context.isEmpty() ? QByteArray() : context;
+  const uint hash = qHash(msgid, qHash(key));
+  size_t at = hash & (slots_.size() - 1);
+  for (; slots_[at].second; at = (at + 1) & (slots_.size() - 1)) {
+    if (slots_[at].first != hash) continue;
+    const Entry& held = entries_[slots_[at].second - 1];
+    if (sliceOf(texts_, held.context.begin, held.context.size) == key &&
+        sliceOf(texts_, held.msgid.begin, held.msgid.size) == msgid) {
+      return slots_[at].second - 1;
+    }
+  }
+  Entry entry;
+  if (!key.isNull()) {
+    entry.context = Slice{texts_.size(), key.size()};
+    texts_ += key;
+    texts_ += '\0';  // gettext reads each text up to its zero byte
+  }
+  entry.msgid = Slice{texts_.size(), msgid.size()};
+  texts_ += msgid;
+  texts_ += '\0';
+  entries_.push_back(entry);
+  slots_[at] = {hash, int(entries_.size())};
+  return int(entries_.size()) - 1;
 }
 
 void TemplateBuilder::addFile(const QString& relativePath, const SourceFile& file,
                               const LexResult& lexed) {
-  const QByteArray path = relativePath.toUtf8();
+  paths_.append(relativePath.toUtf8());
   for (const TadsLiteral& literal : lexed.literals) {
-    const QString text = decodeIn(file, literal.text);
-    if (!holdsLetter(text)) continue;
-    const int index = entryFor(byDefinition_ ? literal.definition.toUtf8() : QByteArray(),
-                               text.toUtf8());
-    po_.addReference(index, path, literal.line);
+    QByteArray msgid;
+    if (readsAsAscii(file, literal.text)) {
+      // Its characters are its bytes: no text to decode and encode again.
+      if (std::none_of(literal.text.begin(), literal.text.end(),
+                       [](char c) { return QChar::isLetter(uint(uchar(c))); })) {
+        continue;
+      }
+      msgid = literal.text;
+    } else {
+      const QString text = decodeIn(file, literal.text);
+      if (!holdsLetter(text)) continue;
+      msgid = text.toUtf8();
+    }
+    const int index =
+        entryFor(byDefinition_ ? literal.definition.toUtf8() : QByteArray(), msgid);
     const QByteArray note = placeNote(literal).toUtf8();
-    const quint64 hash = (quint64(qHash(note, uint(index))) << 32) | qHash(note, 0x85ebca6bU);
-    if (noteHashes_.contains(hash)) continue;
-    noteHashes_.insert(hash);
-    notes_[index] += note + '\n';
+    places_.push_back(Place{index, int(paths_.size()) - 1, literal.line, {notes_.size(), note.size()}});
+    notes_ += note;
   }
 }
 
-QVector<PoEntry> TemplateBuilder::entries() {
-  for (int i = 0; i < notes_.size(); ++i) po_.setComments(i, notes_[i]);
-  return po_.entries();
+void TemplateBuilder::groupPlaces(std::vector<int>& placeOrder,
+                                  std::vector<int>& firstPlace) const {
+  firstPlace.assign(entries_.size() + 1, 0);
+  for (const Place& place : places_) ++firstPlace[place.entry + 1];
+  for (size_t i = 0; i < entries_.size(); ++i) firstPlace[i + 1] += firstPlace[i];
+  std::vector<int> next(firstPlace.begin(), firstPlace.end() - 1);
+  placeOrder.assign(places_.size(), 0);
+  for (int i = 0; i < int(places_.size()); ++i) placeOrder[next[places_[i].entry]++] = i;
+}
+
+void TemplateBuilder::addTo(PoBuilder& po, int number, const std::vector<int>& placeOrder,
+                            const std::vector<int>& firstPlace) const {
+  const Entry& entry = entries_[number];
+  const int message = po.add(sliceOf(texts_, entry.context.begin, entry.context.size),
+                             sliceOf(texts_, entry.msgid.begin, entry.msgid.size));
+  // gettext keeps each place once; a place whose note the entry has already
+  // adds none. Most entries have one place, so the lists stay short.
+  QByteArray notes;
+  for (int i = firstPlace[number]; i < firstPlace[number + 1]; ++i) {
+    const Place& place = places_[placeOrder[i]];
+    po.addReference(message, paths_[place.path], place.line);
+    const QByteArray note = sliceOf(notes_, place.note.begin, place.note.size) + '\n';
+    if (notes.startsWith(note) || notes.contains('\n' + note)) continue;
+    notes += note;
+  }
+  po.setComments(message, notes);
+}
+
+QVector<PoEntry> TemplateBuilder::entries() const {
+  std::vector<int> placeOrder;
+  std::vector<int> firstPlace;
+  groupPlaces(placeOrder, firstPlace);
+  PoBuilder po(header_);
+  for (int i = 0; i < int(entries_.size()); ++i) addTo(po, i, placeOrder, firstPlace);
+  return po.entries();
 }
 
 bool TemplateBuilder::write(const QString& path, QString& error) {
-  for (int i = 0; i < notes_.size(); ++i) {
-    po_.setComments(i, notes_[i]);
-    notes_[i] = QByteArray();
-  }
-  noteHashes_.clear();
-  indexByHash_.clear();
-  return po_.write(path, error);
+  slots_ = {};
+  std::vector<int> placeOrder;
+  std::vector<int> firstPlace;
+  groupPlaces(placeOrder, firstPlace);
+  return writePoFileInPieces(
+      path, header_, int(entries_.size()),
+      [&](PoBuilder& piece, int number) { addTo(piece, number, placeOrder, firstPlace); }, error);
 }

@@ -2,10 +2,10 @@
 #define BRISVANE_PO_TEMPLATE_BUILDER_H
 
 #include <QByteArray>
-#include <QHash>
-#include <QSet>
 #include <QString>
 #include <QVector>
+#include <utility>
+#include <vector>
 
 #include "po/po_catalog.h"
 #include "po/source_file.h"
@@ -18,10 +18,10 @@ bool holdsLetter(const QString& text);
 /// or template place, quote kind, and what a single-quoted literal may be.
 QString placeNote(const TadsLiteral& literal);
 
-/// Gathers the template's entries file by file, straight into gettext's
-/// memory: one entry per distinct text (per definition and text when keyed by
-/// definition), in the order texts first occur, every place a reference and
-/// a note.
+/// Gathers the template's entries file by file: one entry per distinct text
+/// (per definition and text when keyed by definition), in the order texts
+/// first occur, every place a reference and a note. They are held compactly
+/// here and handed to gettext's writer a piece at a time.
 class TemplateBuilder {
  public:
   explicit TemplateBuilder(bool contextByDefinition);
@@ -30,25 +30,52 @@ class TemplateBuilder {
   /// the file in references.
   void addFile(const QString& relativePath, const SourceFile& file, const LexResult& lexed);
 
-  int entryCount() const { return notes_.size(); }
+  int entryCount() const { return int(entries_.size()); }
 
   /// The entries gathered so far, for a caller that fills in translations.
-  QVector<PoEntry> entries();
+  QVector<PoEntry> entries() const;
 
-  /// Writes the template to `path` (see PoBuilder::write).
+  /// Writes the template to `path` (see writePoFileInPieces).
   bool write(const QString& path, QString& error);
 
  private:
+  /// A piece of texts_ or notes_.
+  struct Slice {
+    int begin = 0;
+    int size = -1;  ///< -1: none (an entry without msgctxt)
+  };
+  struct Entry {
+    Slice context;
+    Slice msgid;
+  };
+  struct Place {
+    int entry;
+    int path;  ///< in paths_
+    int line;
+    Slice note;  ///< its "#." line, without line feed
+  };
+
   /// The number of the entry for `msgid` in `context`, added when new.
   int entryFor(const QByteArray& context, const QByteArray& msgid);
+  /// Adds entry `number` with its places to `po`.
+  void addTo(PoBuilder& po, int number, const std::vector<int>& placeOrder,
+             const std::vector<int>& firstPlace) const;
+  /// The places of each entry in turn (into places_), and where each entry's
+  /// run of them begins (one more than there are entries).
+  void groupPlaces(std::vector<int>& placeOrder, std::vector<int>& firstPlace) const;
 
   bool byDefinition_;
-  PoBuilder po_;
-  /// Entries by a hash of context and text; gettext holds the texts, so a
-  /// key is kept once in memory and compared there.
-  QMultiHash<uint, int> indexByHash_;
-  QVector<QByteArray> notes_;  ///< each entry's "#." lines so far
-  QSet<quint64> noteHashes_;   ///< a hash of entry and note for each note given
+  QString header_;
+  // Texts and notes one after another in two large buffers: a hundred
+  // thousand small strings cost twice their size in headers and heap.
+  QByteArray texts_;
+  QByteArray notes_;
+  std::vector<Entry> entries_;
+  QVector<QByteArray> paths_;
+  std::vector<Place> places_;
+  /// Entries by a hash of context and text, in an open-addressed table of
+  /// (hash, entry number + 1) pairs.
+  std::vector<std::pair<uint, int>> slots_;
 };
 
 #endif

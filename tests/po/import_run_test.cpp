@@ -56,26 +56,40 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+struct Imported {
+  PoConfig config;
+  int exitCode = 0;
+  QString out;
+  QString err;
+};
+
+/// Runs import over `dir`/game with the CSV document `dir`/doc.csv into `dir`/a.po.
+Imported importCsv(const QTemporaryDir& dir) {
+  Imported run;
+  run.config.command = PoConfig::Command::Import;
+  run.config.rootDir = dir.filePath(QStringLiteral("game"));
+  run.config.format = QStringLiteral("csv");
+  run.config.inDoc = dir.filePath(QStringLiteral("doc.csv"));
+  run.config.output = dir.filePath(QStringLiteral("a.po"));
+  ConsoleCapture progressLines;
+  QTextStream out(&run.out);
+  QTextStream err(&run.err);
+  run.exitCode = runImport(run.config, out, err);
+  out.flush();
+  err.flush();
+  return run;
+}
+
 TEST(ImportRun, CarriesChangedRowsAndReportsWhatItCannot) {
   QTemporaryDir dir;
   QDir(dir.path()).mkdir(QStringLiteral("game"));
   ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("game/a.t")), kSource));
   ASSERT_TRUE(writeFile(dir.filePath(QStringLiteral("doc.csv")), kDocument));
-  PoConfig config;
-  config.command = PoConfig::Command::Import;
-  config.rootDir = dir.filePath(QStringLiteral("game"));
-  config.format = QStringLiteral("csv");
-  config.inDoc = dir.filePath(QStringLiteral("doc.csv"));
-  config.output = dir.filePath(QStringLiteral("a.po"));
-
-  ConsoleCapture progressLines;
-  QString outText;
-  QString errText;
-  QTextStream out(&outText);
-  QTextStream err(&errText);
-  EXPECT_EQ(1, runImport(config, out, err));
-  out.flush();
-  err.flush();
+  const Imported run = importCsv(dir);
+  EXPECT_EQ(1, run.exitCode);
+  const PoConfig& config = run.config;
+  const QString& errText = run.err;
+  const QString& outText = run.out;
   const QString noLiteral = QStringLiteral(
       ": matches no literal of the source (comment text, or part of a literal over several "
       "lines); left out\n");
@@ -127,20 +141,10 @@ TEST(ImportRun, SectionsOfOneNameGoToTheFilesOfThatNameInWalkOrder) {
                         "\xEF\xBB\xBF"
                         "FILE;a\nCHUNK;x: Thing\nLINE;\"один\";0;0;0\nEND CHUNK\n"
                         "FILE;a\nCHUNK;y: Thing\nLINE;\"два\";0;0;0\nEND CHUNK\n"));
-  PoConfig config;
-  config.command = PoConfig::Command::Import;
-  config.rootDir = dir.filePath(QStringLiteral("game"));
-  config.format = QStringLiteral("csv");
-  config.inDoc = dir.filePath(QStringLiteral("doc.csv"));
-  config.output = dir.filePath(QStringLiteral("a.po"));
-  ConsoleCapture progressLines;
-  QString outText;
-  QString errText;
-  QTextStream out(&outText);
-  QTextStream err(&errText);
-  EXPECT_EQ(0, runImport(config, out, err));
-  err.flush();
-  EXPECT_TRUE(errText.isEmpty()) << errText.toStdString();
+  const Imported run = importCsv(dir);
+  EXPECT_EQ(0, run.exitCode);
+  EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+  const PoConfig& config = run.config;
 
   QVector<PoEntry> entries;
   QString error;

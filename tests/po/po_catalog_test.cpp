@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -49,6 +50,32 @@ TEST(PoCatalog, WhatIsWrittenReadsBackTheSame) {
       runProcess(msgfmt, {QStringLiteral("-c"), QStringLiteral("-o"), QStringLiteral("/dev/null"), path},
                  dir.path());
   EXPECT_EQ(check.exitCode, 0) << check.standardError.toStdString();
+}
+
+// The pieces joined are byte for byte the file one builder writes, at the
+// edges of a piece too.
+TEST(PoCatalog, WritingInPiecesGivesTheFileOfOneWrite) {
+  QTemporaryDir dir;
+  const QString header = templateHeader();
+  for (const int count : {0, 1, 4096, 4097, 8193}) {
+    const auto fill = [](PoBuilder& po, int number) {
+      const int message = po.add(number % 3 ? QByteArray() : QByteArray("ctx"),
+                                 "Text " + QByteArray::number(number) + " \xD0\xBB");
+      po.addReference(message, "a.t", number + 1);
+      po.setComments(message, "note\n");
+    };
+    PoBuilder whole(header);
+    for (int i = 0; i < count; ++i) fill(whole, i);
+    QString error;
+    ASSERT_TRUE(whole.write(dir.filePath(QStringLiteral("whole.po")), error)) << error.toStdString();
+    ASSERT_TRUE(writePoFileInPieces(dir.filePath(QStringLiteral("pieces.po")), header, count, fill,
+                                    error))
+        << error.toStdString();
+    QFile wholeFile(dir.filePath(QStringLiteral("whole.po")));
+    QFile piecesFile(dir.filePath(QStringLiteral("pieces.po")));
+    ASSERT_TRUE(wholeFile.open(QIODevice::ReadOnly) && piecesFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(wholeFile.readAll() == piecesFile.readAll()) << count;
+  }
 }
 
 }  // namespace

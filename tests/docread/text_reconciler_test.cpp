@@ -1,4 +1,4 @@
-#include "check/text_reconciler.h"
+#include "docread/text_reconciler.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#ifndef BRISVANE_CHECK_TEXT_RECONCILER_H
-#define BRISVANE_CHECK_TEXT_RECONCILER_H
+#ifndef BRISVANE_DOCREAD_TEXT_RECONCILER_H
+#define BRISVANE_DOCREAD_TEXT_RECONCILER_H
 
 #include <QHash>
 #include <QString>
@@ -17,7 +17,7 @@ QString reconcileText(const QString& documentText, const QString& sourceText);
 /// The reading's model with every row's text reconciled with the project's
 /// literal at its position (when the reading collapsed white space) and its
 /// quote kind taken from the source, as get mode would write the row today.
-/// `sourceLiterals` comes from indexSourceLiterals.
+/// `sourceLiterals` is keyed by rowKey.
 DocumentModel reconcileWithProject(const TolerantReading& reading,
                                    const QHash<QString, LineEntry>& sourceLiterals);
 
