@@ -6,6 +6,9 @@
 #include "console_capture.h"
 #include "formats/csv_formatter.h"
 
+// Escaping, empty lines and documents, semicolons and quotes inside quoted
+// texts and CR LF line ends are held by the new-mode CSV golden cases, whose
+// copies would differ; the quote flag never reaches a copy.
 TEST(CsvConverter, ConvertsRecordsToXhtml) {
   // Each document, the body of the page it converts to, and the console
   // text; a document that prints is refused with an empty result.
@@ -13,12 +16,6 @@ TEST(CsvConverter, ConvertsRecordsToXhtml) {
     std::string csv, body, console = "";
   };
   const std::vector<Case> cases = {
-      // The worked example; empty lines are dropped.
-      {"CSV file with TADS Source\nFILE;start\nCHUNK;kitchen\n"
-       "LINE;\"The kettle is <b>hot</b> & steaming.\";1;12;0\nEND CHUNK\n\n\n\n",
-       "<h1>start</h1><h2>kitchen</h2><table><tr><td>The kettle is &lt;b&gt;hot&lt;/b&gt; &amp; "
-       "steaming.</td><td>\"/12/0</td></tr></table>"},
-      {"", ""},
       // An empty text gives no row, quoted or not.
       {"LINE;\"\";1;2;0\nLINE;;1;2;0", ""},
       // Without quotes the line is split at every ";": a text without ";"
@@ -26,8 +23,6 @@ TEST(CsvConverter, ConvertsRecordsToXhtml) {
       {"LINE;plain;1;3;0", "<tr><td>plain</td><td>\"/3/0</td></tr>"},
       {"LINE;a;b;1;3;0", "<tr><td>a</td><td>'/1/3</td></tr>"},
       // Quoted text runs from the first to the last quote.
-      {"LINE;\"a;\"b\";c\";0;4;1", "<tr><td>a;\"b\";c</td><td>'/4/1</td></tr>"},
-      {"LINE;\"\"twice\"\";1;0;0", "<tr><td>twice</td><td>\"/0/0</td></tr>"},
       {"LINE;\"\"\";1;0;0", "<tr><td></td><td>\"/0/0</td></tr>"},
       {"LINE;\"&quot;x&quot;\";1;0;0", "<tr><td>&amp;quot;x&amp;quot;</td><td>\"/0/0</td></tr>"},
       // The quote flag: greater than 0 is a double quote.
@@ -40,9 +35,7 @@ TEST(CsvConverter, ConvertsRecordsToXhtml) {
       {"LINE;\"t\";1;2\nLINEx\nFILE;\nCHUNK\nfile;a\nEND CHUNKS", ""},
       // Names stop at their first ";" and are not escaped.
       {"FILE;a;b\nCHUNK;c&d: e;f\nEND CHUNK;x", "<h1>a</h1><h2>c&d: e</h2><table></table>"},
-      // CR LF documents read like LF ones, also when a lone quote refuses one.
-      {"FILE;start\r\nCHUNK;kitchen\r\nLINE;\"hot\";1;12;0\r\nEND CHUNK\r\n\r\n",
-       "<h1>start</h1><h2>kitchen</h2><table><tr><td>hot</td><td>\"/12/0</td></tr></table>"},
+      // A lone quote refuses a CR LF document too.
       {"FILE;a\r\nLINE;\"open;1;2;0\r\nFILE;b\r\n", "",
        "Cannot preparse complex line:  \"LINE;\"open;1;2;0\" \n"},
   };

@@ -2,37 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QStringList>
-#include <QTextCodec>
-
-#include "console_capture.h"
-#include "patch/patch_walk.h"
-#include "scan/cp1251_codec.h"
+#include "reference_paths.h"
 
 namespace {
-
-struct Outcome {
-  QByteArray bytes;
-  QString console;
-};
-
-// The text way: decode, split at line feeds, patch line by line, join with
-// CR LF and encode with the codec.
-Outcome throughText(const QByteArray& source, const FileEntry& file) {
-  ConsoleCapture console;
-  QStringList lines = decodeCp1251(source.constData(), source.size()).split('\n');
-  patchLines(lines, file);
-  return {QTextCodec::codecForName("CP1251")->fromUnicode(lines.join("\r\n")), console.text()};
-}
-
-Outcome throughBytes(const QByteArray& source, const FileEntry& file, bool& encoded) {
-  ConsoleCapture console;
-  QByteArray copy;
-  QString text;
-  encoded = patchCopy(source, file, copy, text);
-  if (!encoded) copy = QTextCodec::codecForName("CP1251")->fromUnicode(text);
-  return {copy, console.text()};
-}
 
 FileEntry rows(std::initializer_list<LineEntry> lines) {
   return FileEntry{"f", {ChunkEntry{"c", lines}}};
@@ -40,8 +12,10 @@ FileEntry rows(std::initializer_list<LineEntry> lines) {
 
 }  // namespace
 
-// Lines with rows of every shape, lines without, warnings and characters the
-// code page lacks: the copy and the console lines are those of the text way.
+// Lines with rows of every shape, lines without, warnings, characters the
+// code page lacks and every way a file can end: the copy and the console
+// lines are those of the text way; the copy ends with a line end exactly
+// when the source does.
 TEST(CopyPatcher, AgreesWithPatchingTheText) {
   const QByteArray source =
       "o: Thing\n"
@@ -58,6 +32,7 @@ TEST(CopyPatcher, AgreesWithPatchingTheText) {
   } cases[] = {
       {"no rows", rows({}), true},
       {"one pass", rows({{"pot", false, 1, 0}, {"\xd1\x87", true, 1, 1}}), true},
+      {"line 0", rows({{"y", true, 0, 0}}), true},
       {"out of order", rows({{"Y", true, 3, 1}, {"X", true, 3, 0}}), true},
       {"open literal warns", rows({{"A", true, 2, 0}, {"B", true, 2, 1}}), true},
       {"twice literal 0", rows({{"P", true, 3, 0}, {"Q", true, 3, 0}, {"R", true, 3, 2}}), true},
@@ -69,24 +44,18 @@ TEST(CopyPatcher, AgreesWithPatchingTheText) {
       {"double backslash outside", rows({{"F", true, 6, 0}, {"G", true, 6, 2}}), true},
       {"lacks a byte", rows({{"\xe2\x9c\x93 \xf0\x9f\x98\x80", true, 5, 0}}), false},
   };
-  for (const auto& c : cases) {
-    bool encoded = false;
-    const Outcome bytes = throughBytes(source, c.file, encoded);
-    const Outcome text = throughText(source, c.file);
-    EXPECT_EQ(bytes.bytes, text.bytes) << c.name;
-    EXPECT_EQ(bytes.console, text.console) << c.name;
-    EXPECT_EQ(encoded, c.encoded) << c.name;
-  }
-}
-
-// Line ends: the copy ends with one exactly when the source does; an empty
-// file stays empty.
-TEST(CopyPatcher, KeepsTheLastLineEnd) {
-  for (const QByteArray& source : {QByteArray(""), QByteArray("\n"), QByteArray("a = \"x\";\n"),
-                                   QByteArray("a = \"x\";\n\n")}) {
-    const FileEntry file = rows({{"y", true, 0, 0}});
-    bool encoded = false;
-    EXPECT_EQ(throughBytes(source, file, encoded).bytes, throughText(source, file).bytes)
-        << source.constData();
+  for (const QByteArray& file : {source, QByteArray(""), QByteArray("\n"),
+                                 QByteArray("a = \"x\";\n"), QByteArray("a = \"x\";\n\n")}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.name) + " in " + file.constData());
+      bool encoded = false;
+      ConsoleCapture bytesConsole;
+      const QByteArray bytes = reference::patchedFromBytes(file, c.file, encoded);
+      const QString bytesLines = bytesConsole.text();
+      ConsoleCapture textConsole;
+      EXPECT_EQ(bytes, reference::patchedAsText(file, c.file));
+      EXPECT_EQ(bytesLines, textConsole.text());
+      EXPECT_EQ(encoded, c.encoded || file != source);
+    }
   }
 }

@@ -45,6 +45,8 @@ TEST(LinePatcher, TemplateNumbersLiteralsLeftToRightOrWarnsWhenALiteralRunsOn) {
   }
 }
 
+// Rows in order, a missing row 0, a placeholder left unfilled and quotes in
+// a text are held by the new-mode golden cases.
 TEST(LinePatcher, RowsFillTheirOwnPlaceholdersInModelOrder) {
   const char* eleven = R"(t("a","b","c","d","e","f","g","h","i","j","k");)";
   const struct {
@@ -52,20 +54,16 @@ TEST(LinePatcher, RowsFillTheirOwnPlaceholdersInModelOrder) {
     std::vector<std::pair<quint32, const char*>> rows;  // literal index, text
     const char* expected;
   } cases[] = {
-      {R"(f("a", 'b', "c");)", {{0, "A"}, {1, "B"}, {2, "C"}}, R"(f("A", 'B', "C");)"},
       {eleven,
        {{0, "A"}, {1, "B"}},
        R"(t("A","B","\\2 ","\\3 ","\\4 ","\\5 ","\\6 ","\\7 ","\\8 ","\\9 ","\\10 ");)"},
       // Row 0 rebuilds the template: without it nothing changes, after a
       // later row it discards that row's text.
-      {R"(f("a", "b");)", {{1, "B"}, {2, "C"}}, R"(f("a", "b");)"},
-      {R"(f("a", "b");)", {{0, "A"}}, R"(f("A", "\\1 ");)"},
       {R"(f("a", "b");)", {{1, "B"}, {0, "A"}}, R"(f("A", "\\1 ");)"},
       {R"(f("a", "b");)", {{0, "A"}, {0, "Z"}, {1, "B"}}, R"(f("Z", "B");)"},
       {R"(f("a", "b");)", {{0, "A"}, {1, "B"}, {2, "C"}}, R"(f("A", "B");)"},
       // A text is put in verbatim, a later placeholder in it included.
       {R"(f("a", "b");)", {{0, R"(x\\1 y)"}, {1, "B"}}, R"(f("xBy", "B");)"},
-      {R"(f("a", 'b');)", {{0, R"(say "hi")"}, {1, "it's"}}, R"(f("say "hi"", 'it's');)"},
       {R"(x = "say \"hi\"";)", {{0, "say &quot;hi&quot;"}}, R"(x = "say &quot;hi&quot;";)"},
       {R"(x = 'don\'t'; // it\'s)", {{0, R"(don\'t)"}}, R"(x = 'don\'t'; // it\'s)"},
       {R"(x = "" + 'b';)", {{0, "E"}, {1, "B"}}, R"(x = "E" + 'B';)"},

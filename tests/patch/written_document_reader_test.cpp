@@ -2,69 +2,25 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-#include <QTextStream>
-
-#include "console_capture.h"
-#include "formats/serialize_formatter.h"
-#include "formats/worked_example.h"
-#include "patch/document_reader.h"
+#include "reference_paths.h"
 
 namespace {
 
-// Every field of every record, one line each, for comparing two readings.
-QString described(const DocumentModel& model) {
-  QString text;
-  for (const FileEntry& file : model) {
-    text += "F " + file.name + '\n';
-    for (const ChunkEntry& chunk : file.chunks) {
-      text += "C " + chunk.name + '\n';
-      for (const LineEntry& row : chunk.lines) {
-        text += QString("L %1 %2 %3 %4\n")
-                    .arg(row.text)
-                    .arg(row.doubleQuoted)
-                    .arg(row.lineIndex)
-                    .arg(row.literalIndex);
-      }
-    }
-  }
-  return text;
-}
-
-// The model and console lines of reading `bytes` in format `index` as new
-// mode does, or only the normalising way.
-QString readBack(int index, QByteArray bytes, bool normalisingOnly) {
-  const int saved = formatIndex;
-  setFormatIndex(index);
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  QTextStream in(&buffer);
-  currentFormatter()->setStreamCodec(in);
-  DocumentModel model;
-  ConsoleCapture console;
-  if (normalisingOnly) {
-    readNormalisedDocument(currentFormatter()->preprocess(in.readAll()), model);
-  } else {
-    in >> model;
-  }
-  setFormatIndex(saved);
-  return described(model) + "--\n" + console.text();
-}
+using reference::described;
+using reference::readBack;
+using reference::writtenDocument;
 
 // Texts that travel through both forms unchanged: entities and markup in
 // the source, quotes and separators, Cyrillic, a tab, an empty literal.
 DocumentModel trickyModel() {
-  DocumentModel model = workedExampleModel();
-  QList<LineEntry>& lines = model[0].chunks[0].lines;
-  lines << LineEntry{"&quot;Hi&quot;, it's; \"x\"", false, 4294967295u, 1}
-        << LineEntry{QString::fromUtf8("\xd1\x87\xd0\xb0\xd0\xb9\t\xe2\x84\x96 &lt;"), true, 5, 0}
-        << LineEntry{"", true, 6, 0};
-  model << FileEntry{"lib", {ChunkEntry{"\treplace foo", {}}}} << FileEntry{"empty", {}};
-  return model;
-}
-
-QByteArray written(int index, const DocumentModel& model) {
-  return QByteArray::fromStdString(writtenDocument(index, model));
+  const QString cyrillic = QString::fromUtf8("\xd1\x87\xd0\xb0\xd0\xb9\t\xe2\x84\x96 &lt;");
+  return {FileEntry{"start",
+                    {ChunkEntry{"kitchen",
+                                {{"The kettle is <b>hot</b> & steaming.", true, 12, 0},
+                                 {"&quot;Hi&quot;, it's; \"x\"", false, 4294967295u, 1},
+                                 {cyrillic, true, 5, 0},
+                                 {"", true, 6, 0}}}}},
+          FileEntry{"lib", {ChunkEntry{"\treplace foo", {}}}}, FileEntry{"empty", {}}};
 }
 
 QByteArray replaced(QByteArray bytes, const char* from, const char* to) {
@@ -77,8 +33,8 @@ QByteArray replaced(QByteArray bytes, const char* from, const char* to) {
 // reader gives the same records and console lines as the normalising way,
 // including where that way stops early.
 TEST(WrittenDocumentReader, ReadsWhatTheNormalisingWayReads) {
-  const QByteArray html = written(0, trickyModel());
-  const QByteArray csv = written(1, trickyModel());
+  const QByteArray html = writtenDocument(0, trickyModel());
+  const QByteArray csv = writtenDocument(1, trickyModel());
   const struct {
     const char* name;
     int format;
@@ -87,8 +43,8 @@ TEST(WrittenDocumentReader, ReadsWhatTheNormalisingWayReads) {
   } cases[] = {
       {"html as written", 0, html, true},
       {"csv as written", 1, csv, true},
-      {"empty model html", 0, written(0, {}), true},
-      {"empty model csv", 1, written(1, {}), true},
+      {"empty model html", 0, writtenDocument(0, {}), true},
+      {"empty model csv", 1, writtenDocument(1, {}), true},
       {"html with a byte-order mark", 0, "\xEF\xBB\xBF" + html, false},
       {"html with a line end after it", 0, html + "\n", false},
       {"html cut short", 0, html.left(html.size() - 20), false},
@@ -123,12 +79,10 @@ TEST(WrittenDocumentReader, ReadsWhatTheNormalisingWayReads) {
 // written document are the model it was written from (the CSV form drops
 // the empty text).
 TEST(WrittenDocumentReader, GivesBackTheWrittenModel) {
-  DocumentModel expected = trickyModel();
-  DocumentModel model;
-  ASSERT_TRUE(readWrittenDocument(written(0, expected), true, model));
-  EXPECT_EQ(described(model), described(expected));
-  expected[0].chunks[0].lines.removeLast();
-  model.clear();
-  ASSERT_TRUE(readWrittenDocument(written(1, expected), false, model));
-  EXPECT_EQ(described(model), described(expected));
+  for (const int format : {0, 1}) {
+    DocumentModel expected = trickyModel(), model;
+    if (format == 1) expected[0].chunks[0].lines.removeLast();
+    ASSERT_TRUE(readWrittenDocument(writtenDocument(format, expected), format == 0, model));
+    EXPECT_EQ(described(model), described(expected)) << format;
+  }
 }

@@ -2,28 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QRegExp>
 #include <random>
 #include <string>
 #include <vector>
 
-namespace {
+#include "reference_paths.h"
 
-// The four header patterns as the classic regular-expression engine reads
-// them; the hand matcher must agree with them on every line.
-bool matchesHeaderPattern(const QString& line) {
-  for (const char* pattern : {"\\s*\\w+\\s*:\\s*function\\s+\\w+", "\\s*\\w+\\s*:\\s*\\w+",
-                              "\\s*modify\\s*\\w+", "\\s*replace\\s*\\w+"}) {
-    if (QRegExp(QString::fromLatin1(pattern)).exactMatch(line)) return true;
-  }
-  return false;
-}
-
-}  // namespace
-
+// Header lines are those the four header patterns match whole, as the
+// classic expression engine reads them: on listed lines ("a: function" has
+// "function" as its class; U+00A0 is white space) and on generated ones.
 TEST(ChunkDetector, RecognisesHeaderLinesLikeThePatterns) {
-  // Cases split at "|". "a: function" has "function" as its class; U+00A0
-  // is white space.
   const QString headers = QString::fromUtf8(
       "redBall: item|  redBall : item|\tredBall:item|obj_1 : C2|main: function foo|a: function|"
       "modify livingRoom|   replace   x|modifyScore|replaceAll|комната: предмет|modify комната|"
@@ -35,12 +23,9 @@ TEST(ChunkDetector, RecognisesHeaderLinesLikeThePatterns) {
   for (const bool header : {true, false}) {
     for (const QString& line : (header ? headers : others).split(QLatin1Char('|'))) {
       EXPECT_EQ(isChunkHeader(line), header) << line.toStdString();
-      EXPECT_EQ(matchesHeaderPattern(line), header) << line.toStdString();
+      EXPECT_EQ(reference::matchesHeaderPattern(line), header) << line.toStdString();
     }
   }
-}
-
-TEST(ChunkDetector, AgreesWithTheHeaderPatternsOnGeneratedLines) {
   const QStringList pieces =
       QString::fromUtf8(" |\t|:|a|_1|Я|\u0301|modify|replace|function|;|\"|\u00a0|-").split('|');
   std::mt19937 random(7);
@@ -49,7 +34,7 @@ TEST(ChunkDetector, AgreesWithTheHeaderPatternsOnGeneratedLines) {
     for (int length = static_cast<int>(random() % 8); length > 0; --length) {
       line += pieces[static_cast<int>(random() % pieces.size())];
     }
-    ASSERT_EQ(isChunkHeader(line), matchesHeaderPattern(line)) << line.toStdString();
+    ASSERT_EQ(isChunkHeader(line), reference::matchesHeaderPattern(line)) << line.toStdString();
   }
 }
 

@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "console_capture.h"
+#include "test_files.h"
 
 // Walk order, ignore rules, hidden files, decoding and path printing are
 // held by the get-mode golden cases; links cannot be recorded in a case
@@ -16,10 +15,7 @@ TEST(ProjectScanner, SkipsLinksAndHiddenDirectories) {
   QTemporaryDir temp;
   const QString root = temp.path();
   for (const char* path : {"/sub/b.t", "/.cache/c.t"}) {
-    QDir().mkpath(QFileInfo(root + path).absolutePath());
-    QFile file(root + path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("o: t\n  d = \"x\";\n");
+    ASSERT_TRUE(testfiles::writeFile(root + path, "o: t\n  d = \"x\";\n"));
   }
   ASSERT_TRUE(QFile::link(root + "/sub/b.t", root + "/link.t"));
   ASSERT_TRUE(QFile::link(root + "/sub", root + "/linkdir"));
