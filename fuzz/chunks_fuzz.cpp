@@ -2,30 +2,11 @@
 // four header expressions matches all of it; the chunks are the header lines
 // that have a line after them, in order; every literal lies on a line of its
 // own chunk that holds a quote character.
-#include <QRegExp>
 #include <QStringList>
 
 #include "fuzz_support.h"
+#include "reference_paths.h"
 #include "scan/chunk_detector.h"
-
-namespace {
-
-// The header expressions as the classic regular-expression engine runs them,
-// against which the hand matcher is held.
-bool matchesHeaderExpression(const QString& line) {
-  static QRegExp expressions[] = {
-      QRegExp(QStringLiteral("\\s*\\w+\\s*:\\s*function\\s+\\w+")),
-      QRegExp(QStringLiteral("\\s*\\w+\\s*:\\s*\\w+")),
-      QRegExp(QStringLiteral("\\s*modify\\s*\\w+")),
-      QRegExp(QStringLiteral("\\s*replace\\s*\\w+")),
-  };
-  for (QRegExp& expression : expressions) {
-    if (expression.exactMatch(line)) return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   silenceConsole();
@@ -36,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   QList<int> headers;  // header lines that start an emitted chunk
   for (int i = 0; i < lines.size(); ++i) {
     const bool header = isChunkHeader(lines[i]);
-    require(header == matchesHeaderExpression(lines[i]), "header lines are the expressions'");
+    require(header == reference::matchesHeaderPattern(lines[i]), "header lines are the expressions'");
     if (header && i + 1 < lines.size()) headers.append(i);
   }
   require(chunks.size() == headers.size(), "one chunk per header line followed by a line");

@@ -3,31 +3,11 @@
 // regular-expression engine performs them, then the XML reading into a
 // model. The fuzzer's own limits (-timeout, -rss_limit_mb) catch a hang or
 // runaway memory.
-#include <QRegExp>
-
 #include "formats/html_formatter.h"
 #include "fuzz_support.h"
-#include "patch/document_reader.h"
+#include "reference_paths.h"
 
 namespace {
-
-QString normaliseWithExpressions(QString document) {
-  auto expression = [](const char* text, bool minimal) {
-    QRegExp regExp(QString::fromLatin1(text));
-    regExp.setMinimal(minimal);
-    return regExp;
-  };
-  document.replace(expression("<style type=\"text/css\">.*</style>", true), QString());
-  document.replace(expression("\\s*class=\"\\w+\"", false), QString());
-  document.replace(expression("<a\\s+id=.*</a>", true), QString());
-  document.remove(QStringLiteral("<p>"));
-  document.remove(QStringLiteral("</p>"));
-  document.replace(expression("<meta.*>", true), QString());
-  document.remove(QStringLiteral("&nbsp;"));
-  document.remove(QStringLiteral(" width=10%"));
-  document.replace(expression("<span>(.*)</span>", true), QStringLiteral("\\1"));
-  return document;
-}
 
 // The engine rescans the rest of the text from every unclosed opening tag;
 // past this size the comparison would cost more than it finds.
@@ -40,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QString document = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size));
   const QString normalised = htmlFormatter.preprocess(document);
   if (document.size() <= kLargestCompared) {
-    require(normalised == normaliseWithExpressions(document),
+    require(normalised == reference::normaliseWithRegExps(document),
             "normalising does what the nine expressions do");
   }
   DocumentModel model;

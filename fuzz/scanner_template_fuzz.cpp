@@ -3,15 +3,11 @@
 // and putting the extracted texts back into the template's placeholders
 // rebuilds the line. Read as a whole file, the input is also patched from
 // its bytes and as text, which must agree.
-#include <QStringList>
-#include <QTextCodec>
 #include <algorithm>
 
 #include "fuzz_support.h"
-#include "patch/copy_patcher.h"
 #include "patch/line_patcher.h"
-#include "patch/patch_walk.h"
-#include "scan/cp1251_codec.h"
+#include "reference_paths.h"
 #include "scan/literal_scanner.h"
 
 namespace {
@@ -58,17 +54,12 @@ void checkCopyPatcher(const uint8_t* data, size_t size) {
   const FileEntry file{QStringLiteral("f"), {chunk}};
 
   consoleLineCount() = 0;
-  QByteArray copy;
-  QString fallback;
-  if (!patchCopy(bytes, file, copy, fallback)) {
-    copy = QTextCodec::codecForName("CP1251")->fromUnicode(fallback);
-  }
+  bool encoded = false;
+  const QByteArray copy = reference::patchedFromBytes(bytes, file, encoded);
   const int byteWarnings = consoleLineCount();
   consoleLineCount() = 0;
-  QStringList lines = sourceLines;
-  patchLines(lines, file);
-  const QByteArray expected = QTextCodec::codecForName("CP1251")->fromUnicode(lines.join("\r\n"));
-  require(copy == expected, "the copy patched from bytes is the copy patched as text");
+  require(copy == reference::patchedAsText(bytes, file),
+          "the copy patched from bytes is the copy patched as text");
   require(byteWarnings == consoleLineCount(), "both ways warn alike");
 }
 

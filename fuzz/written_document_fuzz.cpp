@@ -10,54 +10,11 @@
 //                in code page 1251), which the writer turns into a document;
 //                with bit 2 set, the next two bytes then change one byte of
 //                it (position, new value) before it is read.
-#include <QBuffer>
-#include <QTextStream>
-
-#include "formats/document_writer.h"
-#include "formats/serialize_formatter.h"
 #include "fuzz_support.h"
-#include "patch/document_reader.h"
 #include "patch/written_document_reader.h"
-#include "scan/cp1251_codec.h"
+#include "reference_paths.h"
 
 namespace {
-
-QString& captured() {
-  static QString text;
-  return text;
-}
-
-void captureConsole() {
-  static const bool installed = [] {
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
-      captured() += message;
-      captured() += QLatin1Char('\n');
-    });
-    return true;
-  }();
-  (void)installed;
-}
-
-bool sameModel(const DocumentModel& a, const DocumentModel& b) {
-  if (a.size() != b.size()) return false;
-  for (int f = 0; f < a.size(); ++f) {
-    if (a[f].name != b[f].name || a[f].chunks.size() != b[f].chunks.size()) return false;
-    for (int c = 0; c < a[f].chunks.size(); ++c) {
-      const ChunkEntry& x = a[f].chunks[c];
-      const ChunkEntry& y = b[f].chunks[c];
-      if (x.name != y.name || x.lines.size() != y.lines.size()) return false;
-      for (int l = 0; l < x.lines.size(); ++l) {
-        const LineEntry& p = x.lines[l];
-        const LineEntry& q = y.lines[l];
-        if (p.text != q.text || p.doubleQuoted != q.doubleQuoted || p.lineIndex != q.lineIndex ||
-            p.literalIndex != q.literalIndex) {
-          return false;
-        }
-      }
-    }
-  }
-  return true;
-}
 
 // Keeps to what get mode can write and the direct way takes: no control
 // characters, names without separators or markup and never empty.
@@ -94,48 +51,18 @@ DocumentModel modelOf(const QByteArray& data) {
   return model;
 }
 
-QByteArray written(const DocumentModel& model) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QTextStream out(&buffer);
-  currentFormatter()->setStreamCodec(out);
-  out << model;
-  out.flush();
-  return bytes;
-}
-
-// Reads `bytes` through the reader as new mode does (the direct way when it
-// applies) or the normalising way only.
-DocumentModel read(QByteArray bytes, bool normalisingOnly, QString& console) {
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  QTextStream in(&buffer);
-  currentFormatter()->setStreamCodec(in);
-  DocumentModel model;
-  captured().clear();
-  if (normalisingOnly) {
-    readNormalisedDocument(currentFormatter()->preprocess(in.readAll()), model);
-  } else {
-    in >> model;
-  }
-  console = captured();
-  return model;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  captureConsole();
+  silenceConsole();
   const bool html = data[0] & 1;
-  setFormatIndex(html ? 0 : 1);
   QByteArray rest(reinterpret_cast<const char*>(data + 1), int(size - 1));
   QByteArray document = rest;
   bool unchanged = false;
   if (data[0] & 2) {
     const bool mutate = (data[0] & 4) && rest.size() >= 2;
-    document = written(modelOf(mutate ? rest.mid(2) : rest));
+    document = reference::writtenDocument(html ? 0 : 1, modelOf(mutate ? rest.mid(2) : rest));
     if (mutate && !document.isEmpty()) {
       document[int(quint8(rest[0]) * document.size() / 256)] = rest[1];
     } else {
@@ -144,13 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   DocumentModel direct;
   const bool directly = readWrittenDocument(document, html, direct);
-  QString newModeLines;
-  QString normalisingLines;
-  const DocumentModel newMode = read(document, false, newModeLines);
-  const DocumentModel normalising = read(document, true, normalisingLines);
-  require(sameModel(newMode, normalising), "the same records both ways");
-  require(newModeLines == normalisingLines, "the same console lines both ways");
-  if (directly) require(sameModel(direct, normalising), "the direct records are the reader's");
+  const QString normalising = reference::readBack(html ? 0 : 1, document, true);
+  require(reference::readBack(html ? 0 : 1, document, false) == normalising,
+          "the same records and console lines both ways");
+  if (directly) {
+    require(normalising.startsWith(reference::described(direct) + "--\n"),
+            "the direct records are the reader's");
+  }
   if (unchanged) require(directly, "a written document is read directly");
   return 0;
 }
