@@ -63,8 +63,7 @@ inline QByteArray patchedAsText(const QByteArray& source, const FileEntry& file)
 
 /// The copy patched from the bytes; `encoded` tells whether no fallback to
 /// the codec was needed.
-inline QByteArray patchedFromBytes(const QByteArray& source, const FileEntry& file,
-                                   bool& encoded) {
+inline QByteArray patchedFromBytes(const QByteArray& source, const FileEntry& file, bool& encoded) {
   QByteArray copy;
   QString text;
   encoded = patchCopy(source, file, copy, text);

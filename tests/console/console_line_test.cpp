@@ -9,7 +9,9 @@ TEST(ConsoleLine, WritesASpaceAfterEveryPieceAndQuotesValuesUnescaped) {
   ConsoleCapture console;
   ConsoleLine() << "Scanning: " << quoted(QStringLiteral("a \"b\" c"));
   ConsoleLine() << "ln: " << quint32(4294967295u) << 0;
-  ConsoleLine() << "Brisvane, version" << "1.2" << " Type --help for usage.";
+  ConsoleLine() << "Brisvane, version"
+                << "1.2"
+                << " Type --help for usage.";
   EXPECT_EQ(console.text().toStdString(),
             "Scanning:  \"a \"b\" c\" \n"
             "ln:  4294967295 0 \n"

@@ -46,7 +46,7 @@ class FileSizeLimit {
 TEST(CheckedWrite, WritesOrTellsTheFailureApartAndLeavesNoPartialFile) {
   QTemporaryDir temp;
   using Status = WriteOutcome::Status;
-  struct Case {
+  const struct {
     const char* name;
     QString path;
     int size;      // bytes written
@@ -54,8 +54,7 @@ TEST(CheckedWrite, WritesOrTellsTheFailureApartAndLeavesNoPartialFile) {
     Status expected;
     bool fileRemains;
     int reason;  // the errno whose words a failed write reports
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"missing folder", temp.filePath("none/doc.html"), 10, 0, Status::NotOpened, false, 0},
       {"a folder", temp.path(), 10, 0, Status::NotOpened, true, 0},
       // A few bytes fail only when the file's buffer is flushed on closing.
@@ -66,7 +65,7 @@ TEST(CheckedWrite, WritesOrTellsTheFailureApartAndLeavesNoPartialFile) {
        EFBIG},
       {"within limit", temp.filePath("fits.t"), 200000, 400000, Status::Written, true, 0},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     for (bool asStream : {true, false}) {
       SCOPED_TRACE(std::string(c.name) + (asStream ? " (stream)" : " (bytes)"));
       if (c.path == "/dev/full" && !QFileInfo::exists(c.path)) continue;
