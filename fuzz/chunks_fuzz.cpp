@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   QList<int> headers;  // header lines that start an emitted chunk
   for (int i = 0; i < lines.size(); ++i) {
     const bool header = isChunkHeader(lines[i]);
-    require(header == reference::matchesHeaderPattern(lines[i]), "header lines are the expressions'");
+    require(header == reference::matchesHeaderPattern(lines[i]),
+            "header lines are the expressions'");
     if (header && i + 1 < lines.size()) headers.append(i);
   }
   require(chunks.size() == headers.size(), "one chunk per header line followed by a line");
