@@ -1,7 +1,6 @@
 #include "e2e/e2e_support.h"
 
 #include <QDir>
-#include <QTextCodec>
 
 namespace e2e {
 
@@ -13,10 +12,6 @@ bool copyTree(const QString& from, const QString& to) {
     copied = path.endsWith('/') ? QDir().mkpath(path) : testfiles::writeFile(path, it.value());
   }
   return copied;
-}
-
-QByteArray toCp1251(const QString& text) {
-  return QTextCodec::codecForName("CP1251")->fromUnicode(text);
 }
 
 QByteArray withCrLf(QByteArray bytes) { return bytes.replace("\r\n", "\n").replace("\n", "\r\n"); }

@@ -1,9 +1,13 @@
 #ifndef BRISVANE_TESTS_E2E_E2E_SUPPORT_H
 #define BRISVANE_TESTS_E2E_E2E_SUPPORT_H
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "process_run.h"
 #include "test_files.h"
@@ -31,12 +35,27 @@ inline QStringList newArgs(const QString& format, const QString& inDoc, const QS
 /// False on the first failure.
 bool copyTree(const QString& from, const QString& to);
 
-/// `text` encoded in code page 1251.
-QByteArray toCp1251(const QString& text);
-
 /// `bytes` with every line feed that has no carriage return before it turned
 /// into CR LF.
 QByteArray withCrLf(QByteArray bytes);
+
+/// A test with a work folder of its own, named as the tool prints paths (the
+/// system resolves them).
+class Workspace : public testing::Test {
+ protected:
+  QString at(const QString& relative) const { return work_ + QLatin1Char('/') + relative; }
+  void write(const QString& relative, const QByteArray& bytes) {
+    ASSERT_TRUE(testfiles::writeFile(at(relative), bytes)) << relative.toStdString();
+  }
+  QByteArray read(const QString& relative) const { return testfiles::readFile(at(relative)); }
+  /// `bytes` with the work folder written as ${WORK}.
+  std::string shown(QByteArray bytes) const {
+    return bytes.replace(work_.toUtf8(), "${WORK}").toStdString();
+  }
+
+  QTemporaryDir temp_;
+  const QString work_ = QDir(temp_.path()).canonicalPath();
+};
 
 }  // namespace e2e
 

@@ -5,55 +5,57 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
+#include <algorithm>
 
 #include "e2e/e2e_support.h"
 
 namespace {
 
+using e2e::getArgs;
+using e2e::newArgs;
 using testfiles::readTree;
-using testfiles::Tree;
-using testfiles::writeFile;
 
-// A source of about 3 KB: one tmpfs page per patched copy.
-QByteArray pageSizedSource(const QByteArray& name) {
-  QByteArray source = name + ": Thing\n";
-  for (int i = 0; i < 60; ++i)
-    source += "  p" + QByteArray::number(i) + " = 'text of " + name + "';\n";
-  return source;
-}
-
-const QByteArray kNoSpace("(No space left on device). \n");
-
-class WriteFailure : public testing::Test {
+class WriteFailure : public e2e::Workspace {
  protected:
   void SetUp() override {
-    for (const char* name : {"a", "b", "c", "d"}) {
-      ASSERT_TRUE(writeFile(at(QString("game/%1.t").arg(name)), pageSizedSource(name)));
+    // Sources of about 3 KB: one tmpfs page per patched copy.
+    for (const QByteArray name : {"a", "b", "c", "d"}) {
+      QByteArray source = name + ": Thing\n";
+      for (int i = 0; i < 60; ++i)
+        source += "  p" + QByteArray::number(i) + " = 'text of " + name + "';\n";
+      write(QString::fromLatin1("game/" + name + ".t"), source);
     }
   }
   void TearDown() override {
-    if (mounted_) QProcess::execute("umount", {mount_});
+    if (mounted_) QProcess::execute("umount", {at("full")});
   }
-  QString at(const QString& relative) const { return work_ + QLatin1Char('/') + relative; }
 
-  // Mounts a tmpfs of `kilobytes` at work/full, or skips the test.
+  // Mounts a tmpfs of `kilobytes` at full/, or skips the test.
   void mountSmallFileSystem(int kilobytes) {
     if (geteuid() != 0) GTEST_SKIP() << "mounting a small tmpfs needs root";
-    mount_ = at("full");
-    ASSERT_TRUE(QDir().mkpath(mount_));
+    ASSERT_TRUE(QDir().mkpath(at("full")));
     const int code = QProcess::execute(
-        "mount", {"-t", "tmpfs", "-o", QString("size=%1k").arg(kilobytes), "tmpfs", mount_});
+        "mount", {"-t", "tmpfs", "-o", QString("size=%1k").arg(kilobytes), "tmpfs", at("full")});
     if (code != 0) GTEST_SKIP() << "tmpfs could not be mounted here (exit " << code << ")";
     mounted_ = true;
   }
 
-  QTemporaryDir temp_;
-  const QString work_ = QDir(temp_.path()).canonicalPath();
-  QString mount_;
+  // Runs the tool and expects it to fail with standard error ending in
+  // `lastFile` and the failed write to `target`.
+  void expectFailure(const QStringList& args, const char* lastFile, const QString& target) {
+    const ProcessRun run = e2e::runTool(args, work_);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(1, run.exitCode);
+    const std::string tail = std::string("Process file:  \"") + lastFile +
+                             "\" \nError! Cannot write file  \"" + shown(target.toUtf8()) +
+                             "\"  (No space left on device). \n";
+    const std::string got = shown(run.standardError);
+    EXPECT_EQ(tail, got.substr(got.size() - std::min(got.size(), tail.size()))) << got;
+    EXPECT_EQ(std::string::npos, got.find("Finished"));
+  }
+
   bool mounted_ = false;
 };
 
@@ -61,44 +63,26 @@ TEST_F(WriteFailure, GetModeIntoAFullDevice) {
   if (!QFileInfo::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
   for (const QString format : {"html", "csv"}) {
     SCOPED_TRACE(format.toStdString());
-    const ProcessRun run = e2e::runTool(e2e::getArgs(format, "/dev/full"), work_);
-    ASSERT_TRUE(run.finished);
-    EXPECT_EQ(1, run.exitCode);
-    EXPECT_TRUE(
-        run.standardError.endsWith("Process file:  \"d\" \n"
-                                   "Error! Cannot write file  \"/dev/full\"  " +
-                                   kNoSpace))
-        << run.standardError.toStdString();
-    EXPECT_FALSE(run.standardError.contains("Finished"));
+    expectFailure(getArgs(format, "/dev/full"), "d", "/dev/full");
   }
 }
 
 TEST_F(WriteFailure, GetModeIntoAFullFileSystemLeavesNoDocument) {
   mountSmallFileSystem(4);
-  const ProcessRun run = e2e::runTool(e2e::getArgs("html", mount_ + "/doc.html"), work_);
-  EXPECT_EQ(1, run.exitCode);
-  EXPECT_TRUE(run.standardError.endsWith("Error! Cannot write file  \"" + mount_.toUtf8() +
-                                         "/doc.html\"  " + kNoSpace))
-      << run.standardError.toStdString();
-  EXPECT_FALSE(QFileInfo::exists(mount_ + "/doc.html"));
+  expectFailure(getArgs("html", at("full/doc.html")), "d", at("full/doc.html"));
+  EXPECT_FALSE(QFileInfo::exists(at("full/doc.html")));
 }
 
 TEST_F(WriteFailure, NewModeStopsAtTheFirstCopyThatDoesNotFit) {
   mountSmallFileSystem(8);  // two pages: a.t and b.t fit, c.t does not
-  ASSERT_EQ(0, e2e::runTool(e2e::getArgs("csv", "doc.csv"), work_).exitCode);
-  ASSERT_EQ(0, e2e::runTool(e2e::newArgs("csv", "doc.csv", "roomy"), work_).exitCode);
-
-  const ProcessRun run = e2e::runTool(e2e::newArgs("csv", "doc.csv", mount_ + "/out"), work_);
-  EXPECT_EQ(1, run.exitCode);
-  EXPECT_TRUE(run.standardError.endsWith("Process file:  \"c\" \nError! Cannot write file  \"" +
-                                         mount_.toUtf8() + "/out/c.t\"  " + kNoSpace))
-      << run.standardError.toStdString();
-  const Tree written = readTree(mount_ + "/out");
-  Tree expected = readTree(at("roomy"));
+  ASSERT_EQ(0, e2e::runTool(getArgs("csv", "doc.csv"), work_).exitCode);
+  ASSERT_EQ(0, e2e::runTool(newArgs("csv", "doc.csv", "roomy"), work_).exitCode);
+  expectFailure(newArgs("csv", "doc.csv", at("full/out")), "c", at("full/out/c.t"));
+  testfiles::Tree expected = readTree(at("roomy"));
   expected.remove("c.t");
   expected.remove("d.t");
-  EXPECT_EQ(expected, written);
-  EXPECT_EQ(2, written.size());
+  EXPECT_EQ(expected, readTree(at("full/out")));
+  EXPECT_EQ(2, expected.size());
 }
 
 }  // namespace

@@ -1,50 +1,46 @@
 // brisvane-po import end to end on the demo game: the corrected documents of
 // examples/corrected/ become PO files; applied, they carry every correction
-// new mode of Brisvane carries for literals on one line.
-
+// new mode of Brisvane carries for literals on one line. (The same
+// corrections re-saved by office programs are cases under fixtures/cases/.)
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTextCodec>
 
-#include "po/po_catalog.h"
-#include "process_run.h"
+#include "po_test_support.h"
 
 namespace {
 
-const QString kExamples = QStringLiteral(BRISVANE_EXAMPLES);
+const QString kGame = QStringLiteral(BRISVANE_EXAMPLES "/game");
 
 QStringList sourceLines(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  QString text = QTextCodec::codecForName("CP1251")->toUnicode(file.readAll());
-  text.remove(QLatin1Char('\r'));
-  return text.split(QLatin1Char('\n'));
+  QString text = QTextCodec::codecForName("CP1251")->toUnicode(testfiles::readFile(path));
+  return text.remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
 }
 
 class ImportDemo : public ::testing::TestWithParam<const char*> {
  protected:
-  ProcessRun po(const QStringList& arguments) {
-    return runProcess(QStringLiteral(BRISVANE_PO_EXE), arguments, dir_.path());
-  }
   QString path(const QString& name) const { return dir_.filePath(name); }
+  ProcessRun brisvane(const QStringList& arguments) {
+    return runProcess(
+        QStringLiteral(BRISVANE_EXE),
+        QStringList{"--root-dir=" + kGame, "--format=" + format_, "--ignore=stdlib"} + arguments,
+        dir_.path());
+  }
+  ProcessRun import(const QString& document, const QString& po) {
+    return potest::runPo({"import", "--root-dir=" + kGame, "--format=" + format_,
+                          "--in-doc=" + document, "--ignore=stdlib", "-o", po},
+                         dir_.path());
+  }
   QTemporaryDir dir_;
+  const QString format_ = QString::fromLatin1(GetParam());
 };
 
 TEST_P(ImportDemo, UnchangedDocumentGivesAnUntranslatedPo) {
-  const QString format = QString::fromLatin1(GetParam());
-  const QString game = kExamples + QStringLiteral("/game");
-  const QString document = path(QStringLiteral("demo.") + format);
-  const ProcessRun get = runProcess(QStringLiteral(BRISVANE_EXE),
-                                    {"--mode=get", "--root-dir=" + game, "--format=" + format,
-                                     "--res-file=" + document, "--ignore=stdlib"},
-                                    dir_.path());
+  const QString document = path(QStringLiteral("demo.") + format_);
+  const ProcessRun get = brisvane({"--mode=get", "--res-file=" + document});
   ASSERT_EQ(0, get.exitCode) << get.standardError.constData();
-  const ProcessRun run = po({"import", "--root-dir=" + game, "--format=" + format,
-                             "--in-doc=" + document, "--ignore=stdlib", "-o", path("same.po")});
+  const ProcessRun run = import(document, path(QStringLiteral("same.po")));
   EXPECT_EQ(0, run.exitCode);
   EXPECT_TRUE(run.standardError.isEmpty()) << run.standardError.constData();
   EXPECT_TRUE(run.standardOutput.endsWith(": 0 of 39 entries translated, 0 fuzzy; 0 reported\n"))
@@ -52,20 +48,12 @@ TEST_P(ImportDemo, UnchangedDocumentGivesAnUntranslatedPo) {
 }
 
 TEST_P(ImportDemo, CorrectionsArriveWhereNewModePutsThem) {
-  const QString format = QString::fromLatin1(GetParam());
-  const QString game = kExamples + QStringLiteral("/game");
-  const QString corrected = kExamples + QStringLiteral("/corrected/demo.") + format;
-
+  const QString corrected = QStringLiteral(BRISVANE_EXAMPLES "/corrected/demo.") + format_;
   const ProcessRun newMode =
-      runProcess(QStringLiteral(BRISVANE_EXE),
-                 {"--mode=new", "--root-dir=" + game, "--format=" + format, "--in-doc=" + corrected,
-                  "--ignore=stdlib", "--res-dir=" + path("new")},
-                 dir_.path());
+      brisvane({"--mode=new", "--in-doc=" + corrected, "--res-dir=" + path("new")});
   ASSERT_EQ(0, newMode.exitCode) << newMode.standardError.constData();
 
-  const ProcessRun imported =
-      po({"import", "--root-dir=" + game, "--format=" + format, "--in-doc=" + corrected,
-          "--ignore=stdlib", "-o", path("demo.po")});
+  const ProcessRun imported = import(corrected, path(QStringLiteral("demo.po")));
   // Its corrected rows all stand on literals of one line; the one that
   // changed the inner literals of an embedded expression comes in as their
   // own entries.
@@ -78,67 +66,30 @@ TEST_P(ImportDemo, CorrectionsArriveWhereNewModePutsThem) {
   const ProcessRun check =
       runProcess(QStringLiteral("msgfmt"), {"-c", "-o", "/dev/null", path("demo.po")}, dir_.path());
   EXPECT_EQ(0, check.exitCode) << check.standardError.constData();
-
-  const ProcessRun applied = po({"apply", "--root-dir=" + game, "--po=" + path("demo.po"),
-                                 "--ignore=stdlib", "--res-dir=" + path("po")});
-  ASSERT_EQ(0, applied.exitCode) << applied.standardError.constData();
+  ASSERT_TRUE(potest::ranPo({"apply", "--root-dir=" + kGame, "--po=" + path("demo.po"),
+                             "--ignore=stdlib", "--res-dir=" + path("po")}));
 
   // Every line new mode changed reads the same in the applied copy, but for
   // the escaped quote that new mode leaves as the document's entity.
   int changedLines = 0;
-  QDirIterator files(game, {"*.t"}, QDir::Files, QDirIterator::Subdirectories);
-  while (files.hasNext()) {
-    const QString source = files.next();
-    const QString relative = QDir(game).relativeFilePath(source);
-    if (relative.startsWith(QLatin1String("stdlib/"))) continue;
-    const QStringList original = sourceLines(source);
+  for (const QString& relative : potest::readTree(kGame).keys()) {
+    if (!relative.endsWith(QLatin1String(".t")) || relative.startsWith(QLatin1String("stdlib/")))
+      continue;
+    const QStringList original = sourceLines(kGame + '/' + relative);
     const QStringList byNewMode = sourceLines(path("new/") + relative);
     const QStringList byPo = sourceLines(path("po/") + relative);
     ASSERT_EQ(original.size(), byPo.size()) << relative.toStdString();
     for (int i = 0; i < original.size() && i < byNewMode.size(); ++i) {
       if (byNewMode[i] == original[i]) continue;
       ++changedLines;
-      QString expected = byNewMode[i];
-      expected.replace(QLatin1String("&quot;"), QLatin1String("\\\""));
-      EXPECT_EQ(expected, byPo[i]) << relative.toStdString() << ":" << i + 1;
+      EXPECT_EQ(QString(byNewMode[i]).replace(QLatin1String("&quot;"), QLatin1String("\\\"")),
+                byPo[i])
+          << relative.toStdString() << ":" << i + 1;
     }
   }
   EXPECT_GT(changedLines, 5);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, ImportDemo, ::testing::Values("html", "csv"));
-
-// The same corrections re-saved by three office programs (brisvane-check's
-// round-trip fixtures) give the same translations.
-TEST(ImportOffice, DocumentsReSavedByEditorsGiveTheSameTranslations) {
-  const QString fixtures = kExamples + QStringLiteral("/../tests/check/fixtures");
-  const QString documents[][2] = {
-      {"html", "roundtrip-writer-html/writer.html"},
-      {"html", "roundtrip-gdocs-html/gdocs.html"},
-      {"csv", "roundtrip-calc-quoted-csv/calc_quoted.csv"},
-  };
-  QTemporaryDir dir;
-  QVector<QStringList> translations;
-  for (const auto& document : documents) {
-    const QString po = dir.filePath(QStringLiteral("out.po"));
-    const ProcessRun run =
-        runProcess(QStringLiteral(BRISVANE_PO_EXE),
-                   {"import", "--root-dir=" + fixtures + "/game", "--format=" + document[0],
-                    "--in-doc=" + fixtures + "/cases/" + document[1], "-o", po},
-                   dir.path());
-    EXPECT_EQ(0, run.exitCode) << run.standardError.constData();
-    QVector<PoEntry> entries;
-    QString error;
-    ASSERT_TRUE(readPoFile(po, entries, error)) << error.toStdString();
-    QStringList pairs;
-    for (const PoEntry& entry : entries) {
-      if (!entry.msgstr.isEmpty()) pairs << entry.msgid + QLatin1String(" -> ") + entry.msgstr;
-    }
-    translations.append(pairs);
-  }
-  EXPECT_EQ(9, translations[0].size());
-  EXPECT_EQ(translations[0], translations[1]);
-  EXPECT_EQ(translations[0], translations[2]);
-}
 
 }  // namespace
