@@ -1,14 +1,10 @@
 #include "po/collapse_layout.h"
 
+#include "po/escape_run.h"
+
 namespace {
 
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-
-int backslashesBefore(const QString& text, int at) {
-  int count = 0;
-  while (at - count - 1 >= 0 && text[at - count - 1] == QLatin1Char('\\')) ++count;
-  return count;
-}
 
 bool insidePart(int at, const QVector<TextSpan>& parts) {
   for (const TextSpan& part : parts) {

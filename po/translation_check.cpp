@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "po/escape_run.h"
 #include "tadslex/control_form.h"
 #include "tadslex/literal_body.h"
 
@@ -23,13 +24,6 @@ QString quotesOf(QuoteKind quote) {
 
 bool isTriple(QuoteKind quote) {
   return quote == QuoteKind::TripleDouble || quote == QuoteKind::TripleSingle;
-}
-
-/// Number of backslashes straight before `at`.
-int backslashesBefore(const QString& text, int at) {
-  int count = 0;
-  while (at - count - 1 >= 0 && text[at - count - 1] == QLatin1Char('\\')) ++count;
-  return count;
 }
 
 /// Marks in `text` every occurrence of a source part, so that code inside it
