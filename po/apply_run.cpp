@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "po/literal_renderer.h"
+#include "po/play_notes.h"
 #include "po/po_catalog.h"
 #include "po/project_sources.h"
 #include "po/source_file.h"
@@ -50,6 +51,7 @@ int runApply(const PoConfig& config, QTextStream& out, QTextStream& err) {
     err << error << '\n';
     return 1;
   }
+  warnGameChanging(entries, config.poFile, err);
   const TranslationTable table(entries);
   entries.clear();
 

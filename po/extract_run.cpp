@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "po/play_notes.h"
 #include "po/po_catalog.h"
 #include "po/project_sources.h"
 #include "po/source_file.h"
@@ -37,11 +38,20 @@ int runExtract(const PoConfig& config, QTextStream& out, QTextStream& err) {
     builder.addFile(source.relativePath, file, lexed);
   }
   QString error;
+  const int carried =
+      config.playFrom.isEmpty() ? 0 : carryPlayNotes(config.playFrom, builder, error);
+  if (carried < 0) {
+    err << "brisvane-po: " << error << '\n';
+    return 1;
+  }
   if (!builder.write(config.output, error)) {
     err << "brisvane-po: " << error << '\n';
     return 1;
   }
   out << config.output << ": " << builder.entryCount() << " entries from " << literals
-      << " literals in " << sources.size() << " files\n";
+      << " literals in " << sources.size() << " files";
+  if (!config.playFrom.isEmpty())
+    out << ", " << carried << " play classes from " << config.playFrom;
+  out << '\n';
   return problems == 0 ? 0 : 1;
 }

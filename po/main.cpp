@@ -5,6 +5,7 @@
 #include "po/apply_run.h"
 #include "po/extract_run.h"
 #include "po/import_run.h"
+#include "po/play_run.h"
 #include "po/po_command_line.h"
 
 namespace {
@@ -44,6 +45,8 @@ int main(int argc, char* argv[]) {
       return runExtract(config, out, err);
     case PoConfig::Command::Apply:
       return runApply(config, out, err);
+    case PoConfig::Command::Play:
+      return runPlay(config, out, err);
     case PoConfig::Command::Import:
       break;
   }

@@ -16,6 +16,8 @@ const char kGeneral[] =
     "  extract  write a PO template (.pot) of every text of the project's *.t files\n"
     "  apply    write a translated copy of the project from a PO file\n"
     "  import   turn a corrected get-mode document into a PO file\n"
+    "  play     build and play copies of the game to learn which texts the player\n"
+    "           reads and which change the game, into a PO template\n"
     "\n"
     "Run 'brisvane-po COMMAND --help' for the options of a command.\n"
     "\n"
@@ -31,6 +33,12 @@ const char kApply[] =
     "Writes a complete copy of the project into a new folder, every literal whose\n"
     "entry has a translation that is not fuzzy carrying it. Refused translations\n"
     "are listed with their file and line and their literals keep the source text.";
+const char kPlay[] =
+    "Builds and plays the project as it stands, then copies in which entries carry\n"
+    "stand-in translations, and writes the extract template with each entry's\n"
+    "class as a comment: shown in play, changing it changes the game, or not\n"
+    "reached in play. With --po, also plays the translated copy and reports what\n"
+    "of it is still untranslated.";
 const char kImport[] =
     "Turns a document written by Brisvane's get mode, corrected in any editor,\n"
     "into a PO file carrying its corrections.";
@@ -57,6 +65,10 @@ QList<QCommandLineOption> optionsOf(PoConfig::Command command) {
               << valueOption("context", "'definition': the enclosing definition's name "
                                         "becomes each entry's msgctxt.",
                              "definition")
+              << valueOption("play-from",
+                             "An earlier play template whose classes carry over "
+                             "to the entries whose text is unchanged.",
+                             "file.pot")
               << valueOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                              "The template to write.", "file");
       break;
@@ -70,6 +82,45 @@ QList<QCommandLineOption> optionsOf(PoConfig::Command command) {
                              "dir")
               << valueOption("to-charset", "'utf-8': write every changed file in UTF-8.",
                              "utf-8");
+      break;
+    case PoConfig::Command::Play:
+      options << valueOption("from-charset",
+                             "Character set of files without #charset line or byte-order "
+                             "mark (default: windows-1251).",
+                             "name")
+              << valueOption("build", "The shell command that builds a copy, run in its root.",
+                             "command")
+              << valueOption("run",
+                             "The shell command that plays it; its standard output is "
+                             "the transcript.",
+                             "command")
+              << valueOption("commands",
+                             "A walkthrough, one command a line, given to the run "
+                             "command's standard input as the game asks for it "
+                             "(for TADS 2, whose interpreter pages).",
+                             "file")
+              << valueOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                             "The template to write.", "file")
+              << valueOption("po", "A translated PO file whose copy is also played and reported.",
+                             "file")
+              << valueOption("report",
+                             "An HTML page of the transcript, each stretch coloured by "
+                             "where it comes from.",
+                             "file")
+              << valueOption("to-charset", "'utf-8': the translated copy of --po in UTF-8.",
+                             "utf-8")
+              << valueOption("jobs",
+                             "Copies built and played at once (default: the number of "
+                             "processors).",
+                             "n")
+              << valueOption("timeout",
+                             "Seconds after which a build or run is stopped "
+                             "(default: 120).",
+                             "seconds")
+              << valueOption("tads",
+                             "The TADS version of the project (default: found from its "
+                             "sources).",
+                             "2|3");
       break;
     case PoConfig::Command::Import:
       options << valueOption("format", "The document's format: html or csv.", "html|csv")
@@ -92,6 +143,8 @@ bool commandNamed(const QString& name, PoConfig::Command& command) {
     command = PoConfig::Command::Apply;
   } else if (name == QLatin1String("import")) {
     command = PoConfig::Command::Import;
+  } else if (name == QLatin1String("play")) {
+    command = PoConfig::Command::Play;
   } else {
     return false;
   }
@@ -111,6 +164,52 @@ void describe(QCommandLineParser& parser, PoConfig::Command command) {
   parser.addOptions(optionsOf(command));
 }
 
+void takeToCharset(const QCommandLineParser& parser, PoConfig& config, QString& error) {
+  const QString to = parser.value(QStringLiteral("to-charset"));
+  if (parser.isSet(QStringLiteral("to-charset")) &&
+      to.compare(QLatin1String("utf-8"), Qt::CaseInsensitive) != 0 &&
+      to.compare(QLatin1String("utf8"), Qt::CaseInsensitive) != 0) {
+    error = QStringLiteral("--to-charset must be 'utf-8', not '%1'").arg(to);
+  }
+  config.toUtf8 = parser.isSet(QStringLiteral("to-charset"));
+}
+
+/// The value of a numeric option that must be at least `least`, or `fallback`.
+int count(const QCommandLineParser& parser, const char* name, int least, int fallback,
+          QString& error) {
+  if (!parser.isSet(QString::fromLatin1(name))) return fallback;
+  const QString text = parser.value(QString::fromLatin1(name));
+  bool ok = false;
+  const int value = text.toInt(&ok);
+  if ((!ok || value < least) && error.isEmpty()) {
+    error = QStringLiteral("--%1 must be a whole number of at least %2, not '%3'")
+                .arg(QString::fromLatin1(name))
+                .arg(least)
+                .arg(text);
+  }
+  return value;
+}
+
+void takePlayValues(const QCommandLineParser& parser, PoConfig& config, QString& error) {
+  PlaySettings& play = config.play;
+  play.build = required(parser, "build", error);
+  play.run = required(parser, "run", error);
+  config.output = required(parser, "o", error);
+  play.commands = parser.value(QStringLiteral("commands"));
+  config.poFile = parser.value(QStringLiteral("po"));
+  play.report = parser.value(QStringLiteral("report"));
+  play.jobs = count(parser, "jobs", 1, 0, error);
+  play.timeout = count(parser, "timeout", 1, 120, error);
+  if (parser.isSet(QStringLiteral("tads"))) {
+    const QString tads = parser.value(QStringLiteral("tads"));
+    play.tads = tads == QLatin1String("2") ? 2 : tads == QLatin1String("3") ? 3 : 0;
+    if (!play.tads && error.isEmpty()) {
+      error = QStringLiteral("--tads must be 2 or 3, not '%1'").arg(tads);
+    }
+  }
+  takeToCharset(parser, config, error);
+}
+
 /// Reads the values every subcommand's options hold into `config`.
 void takeValues(const QCommandLineParser& parser, PoConfig& config, QString& error) {
   config.rootDir = required(parser, "root-dir", error);
@@ -123,20 +222,17 @@ void takeValues(const QCommandLineParser& parser, PoConfig& config, QString& err
       }
       config.contextByDefinition = parser.isSet(QStringLiteral("context"));
       config.output = required(parser, "o", error);
+      config.playFrom = parser.value(QStringLiteral("play-from"));
       break;
     }
-    case PoConfig::Command::Apply: {
+    case PoConfig::Command::Play:
+      takePlayValues(parser, config, error);
+      break;
+    case PoConfig::Command::Apply:
       config.poFile = required(parser, "po", error);
       config.resDir = required(parser, "res-dir", error);
-      const QString to = parser.value(QStringLiteral("to-charset"));
-      if (parser.isSet(QStringLiteral("to-charset")) &&
-          to.compare(QLatin1String("utf-8"), Qt::CaseInsensitive) != 0 &&
-          to.compare(QLatin1String("utf8"), Qt::CaseInsensitive) != 0) {
-        error = QStringLiteral("--to-charset must be 'utf-8', not '%1'").arg(to);
-      }
-      config.toUtf8 = parser.isSet(QStringLiteral("to-charset"));
+      takeToCharset(parser, config, error);
       break;
-    }
     case PoConfig::Command::Import:
       config.format = required(parser, "format", error);
       config.inDoc = required(parser, "in-doc", error);
@@ -164,7 +260,7 @@ PoRequest parsePoCommandLine(const QStringList& arguments, PoConfig& config, QSt
     return PoRequest::Version;
   }
   if (first.isEmpty()) {
-    error = QStringLiteral("a command is required: extract, apply or import");
+    error = QStringLiteral("a command is required: extract, apply, import or play");
     return PoRequest::UsageError;
   }
   if (!commandNamed(first, config.command)) {
@@ -199,6 +295,7 @@ QString poUsage(const QString& topic) {
   describe(parser, command);
   const char* description = command == PoConfig::Command::Extract ? kExtract
                             : command == PoConfig::Command::Apply ? kApply
+                            : command == PoConfig::Command::Play  ? kPlay
                                                                   : kImport;
   parser.setApplicationDescription(QString::fromLatin1(description));
   QString text = parser.helpText();

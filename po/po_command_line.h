@@ -4,9 +4,20 @@
 #include <QString>
 #include <QStringList>
 
+/// The options of `brisvane-po play` (see po/play_run.h).
+struct PlaySettings {
+  QString build;      ///< --build: the shell command that builds a copy
+  QString run;        ///< --run: the shell command that plays it
+  QString commands;   ///< --commands: a walkthrough fed as the game asks
+  QString report;     ///< --report: the HTML page
+  int jobs = 0;       ///< --jobs; 0: the number of processors
+  int timeout = 120;  ///< --timeout, in seconds
+  int tads = 0;       ///< --tads: 2 or 3; 0: found from the sources
+};
+
 /// The settings of one brisvane-po run. Paths are kept as typed.
 struct PoConfig {
-  enum class Command { Extract, Apply, Import };
+  enum class Command { Extract, Apply, Import, Play };
   Command command = Command::Extract;
   QString rootDir;                 ///< --root-dir: the TADS project, only read
   QStringList ignoreList;          ///< --ignore, split as Brisvane splits it
@@ -18,6 +29,8 @@ struct PoConfig {
   bool toUtf8 = false;             ///< apply --to-charset=utf-8
   QString format;                  ///< import --format: "html" or "csv"
   QString inDoc;                   ///< import --in-doc
+  QString playFrom;                ///< extract --play-from: an earlier play template
+  PlaySettings play;               ///< play's own options
 };
 
 /// What the command line asks for.

@@ -1,0 +1,153 @@
+#include "po/play_run.h"
+
+#include <sys/resource.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QThread>
+
+#include "po/play_notes.h"
+#include "po/play_project.h"
+#include "po/play_session.h"
+#include "po/project_sources.h"
+
+namespace {
+
+/// TADS 2 where a source includes the TADS 2 library and none shows TADS 3.
+/// (A stand-in until the dialect is found where brisvane-check finds it.)
+TadsDialect dialectOf(const PoConfig& config) {
+  if (config.play.tads == 2) return TadsDialect::Tads2;
+  if (config.play.tads == 3) return TadsDialect::Tads3;
+  static const QRegularExpression tads3(
+      QStringLiteral("^\\s*#\\s*(charset\\b|include\\s*[<\"](adv3|adv3lite|tads)\\.h)"),
+      QRegularExpression::MultilineOption | QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression tads2(
+      QStringLiteral("^\\s*#\\s*include\\s*[<\"](adv|std)\\.t[>\"]"),
+      QRegularExpression::MultilineOption | QRegularExpression::CaseInsensitiveOption);
+  bool sawTads2 = false;
+  for (const ProjectSource& source : listProjectSources(config.rootDir, config.ignoreList)) {
+    QFile file(source.absolutePath);
+    if (!file.open(QIODevice::ReadOnly)) continue;
+    const QString text = QString::fromLatin1(file.readAll());
+    if (tads3.match(text).hasMatch()) return TadsDialect::Tads3;
+    sawTads2 = sawTads2 || tads2.match(text).hasMatch();
+  }
+  return sawTads2 ? TadsDialect::Tads2 : TadsDialect::Tads3;
+}
+
+/// The commands of a walkthrough file, one a line (a leading ">" dropped).
+bool readWalkthrough(const QString& path, QStringList& commands, QString& error) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString());
+    return false;
+  }
+  for (QString line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+    line = line.trimmed();
+    if (line.startsWith(QLatin1Char('>'))) line = line.mid(1).trimmed();
+    if (!line.isEmpty()) commands << line;
+  }
+  if (commands.isEmpty()) {
+    error = QStringLiteral("%1: holds no command").arg(path);
+    return false;
+  }
+  return true;
+}
+
+QString shortened(const QString& text) {
+  const QString line = text.simplified();
+  return line.size() <= 60 ? line : line.left(57) + QStringLiteral("...");
+}
+
+QString cpuSeconds() {
+  rusage self{}, children{};
+  getrusage(RUSAGE_SELF, &self);
+  getrusage(RUSAGE_CHILDREN, &children);
+  const auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+  return QString::number(seconds(self.ru_utime) + seconds(self.ru_stime) +
+                             seconds(children.ru_utime) + seconds(children.ru_stime),
+                         'f', 1);
+}
+
+/// Writes each entry's class into the template.
+void addClassNotes(PlayProject& project, const QVector<EntryClass>& classes) {
+  for (int i = 0; i < classes.size(); ++i) {
+    const EntryClass& found = classes[i];
+    project.templateBuilder().addNote(
+        i, found.kind == EntryClass::Kind::Shown            ? shownNote(found.command)
+           : found.kind == EntryClass::Kind::ChangesTheGame ? gameChangingNote(found.how)
+                                                            : notReachedNote());
+  }
+}
+
+void printSummary(const PoConfig& config, const PlayProject& project, const PlaySession& session,
+                  double seconds, QTextStream& out) {
+  int shown = 0, changing = 0;
+  for (const EntryClass& found : session.classes()) {
+    shown += found.kind == EntryClass::Kind::Shown ? 1 : 0;
+    changing += found.kind == EntryClass::Kind::ChangesTheGame ? 1 : 0;
+  }
+  const int entries = project.entries().size();
+  out << config.output << ": " << entries << " entries: " << shown << " shown in play, " << changing
+      << " changing the game, " << entries - shown - changing << " not reached in play; "
+      << session.copiesTried() << " copies built and played in " << QString::number(seconds, 'f', 1)
+      << " s (" << cpuSeconds() << " s of processor time)\n";
+  for (int i = 0; i < entries; ++i) {
+    const EntryClass& found = session.classes()[i];
+    if (found.kind != EntryClass::Kind::ChangesTheGame) continue;
+    out << project.entries()[i].reference << ": \"" << shortened(project.entries()[i].msgid)
+        << "\": changing it changes the game (" << found.how << "): " << found.detail << '\n';
+  }
+}
+
+}  // namespace
+
+int runPlay(const PoConfig& config, QTextStream& out, QTextStream& err) {
+  if (!QFileInfo(config.rootDir).isDir()) {
+    err << "brisvane-po: " << config.rootDir << ": no such folder\n";
+    return 2;
+  }
+  if (!describeSource(QByteArray(), config.fromCharset).codec) {
+    err << "brisvane-po: --from-charset: unknown character set '" << config.fromCharset << "'\n";
+    return 2;
+  }
+  QElapsedTimer clock;
+  clock.start();
+  PlayCommands commands;
+  commands.rootDir = config.rootDir;
+  commands.build = config.play.build;
+  commands.run = config.play.run;
+  commands.timeout = config.play.timeout;
+  commands.jobs =
+      config.play.jobs > 0 ? config.play.jobs : std::max(1, QThread::idealThreadCount());
+  QString error;
+  if (!config.play.commands.isEmpty() &&
+      !readWalkthrough(config.play.commands, commands.walkthrough, error)) {
+    err << "brisvane-po: " << error << '\n';
+    return 2;
+  }
+  PlayProject project;
+  QStringList problems;
+  if (!project.read(config.rootDir, config.ignoreList, config.fromCharset, dialectOf(config), error,
+                    problems)) {
+    err << "brisvane-po: " << error << '\n';
+    return 1;
+  }
+  for (const QString& problem : problems) err << problem << '\n';
+  err << "play: " << project.entries().size() << " entries in " << project.files().size()
+      << " files, " << commands.jobs << " copies at a time\n";
+  err.flush();
+  PlaySession session(project, commands, err);
+  if (!session.start(error) || !session.classify(error)) {
+    err << "brisvane-po: play: " << error << '\n';
+    return 1;
+  }
+  addClassNotes(project, session.classes());
+  if (!project.templateBuilder().write(config.output, error)) {
+    err << "brisvane-po: " << error << '\n';
+    return 1;
+  }
+  printSummary(config, project, session, clock.elapsed() / 1000.0, out);
+  return problems.isEmpty() ? 0 : 1;
+}
