@@ -9,7 +9,9 @@
 
 #include "po/play_notes.h"
 #include "po/play_project.h"
+#include "po/play_report.h"
 #include "po/play_session.h"
+#include "po/play_translation.h"
 #include "po/project_sources.h"
 
 namespace {
@@ -101,6 +103,39 @@ void printSummary(const PoConfig& config, const PlayProject& project, const Play
   }
 }
 
+QString quoted(const QString& text) {
+  return QLatin1Char('"') + shortened(text) + QLatin1Char('"');
+}
+
+/// The stretches of the translated transcript that are not translated, and
+/// the share that is.
+void printCoverage(const PoConfig& config, const PlayProject& project, const PlayedTexts& played,
+                   QTextStream& out) {
+  int untranslated = 0, noEntry = 0;
+  for (const Stretch& stretch : played.stretches) {
+    untranslated += stretch.source == StretchSource::Untranslated ? 1 : 0;
+    noEntry += stretch.source == StretchSource::NoEntry ? 1 : 0;
+  }
+  out << config.poFile << ": "
+      << QString::number(100 * shareOf(played.transcript, played.stretches, StretchSource::Translated), 'f', 1)
+      << "% of what the translated copy prints comes from translated entries; " << untranslated
+      << " stretches from untranslated or fuzzy entries, " << noEntry << " from no entry\n";
+  for (const Stretch& stretch : played.stretches) {
+    const QString text = played.transcript.text().mid(stretch.begin, stretch.end - stretch.begin);
+    if (stretch.source == StretchSource::Untranslated) {
+      const PlayEntry& entry = project.entries()[stretch.entry];
+      out << "  untranslated: " << entry.reference << ": " << quoted(text) << " (msgid "
+          << quoted(entry.msgid) << ")\n";
+    } else if (stretch.source == StretchSource::NoEntry) {
+      out << "  from no entry: " << quoted(text) << '\n';
+    }
+  }
+  if (played.untracedFrom >= 0) {
+    out << "  from line " << played.transcript.lineOf(played.untracedFrom) + 1
+        << " on, the copy with tagged texts plays differently: what follows is not attributed\n";
+  }
+}
+
 }  // namespace
 
 int runPlay(const PoConfig& config, QTextStream& out, QTextStream& err) {
@@ -149,5 +184,22 @@ int runPlay(const PoConfig& config, QTextStream& out, QTextStream& err) {
     return 1;
   }
   printSummary(config, project, session, clock.elapsed() / 1000.0, out);
+  PlayedTexts played;
+  if (!config.poFile.isEmpty()) {
+    QVector<PoEntry> translations;
+    if (!readPoFile(config.poFile, translations, error) ||
+        !translatedTexts(session, project, translations, config.toUtf8, played, error, err)) {
+      err << "brisvane-po: play: " << error << '\n';
+      return 1;
+    }
+    printCoverage(config, project, played, out);
+  } else if (!config.play.report.isEmpty()) {
+    played = originalTexts(session, project);
+  }
+  if (!config.play.report.isEmpty() &&
+      !writePlayReport(config.play.report, project, session, played, !config.poFile.isEmpty(), error)) {
+    err << "brisvane-po: " << error << '\n';
+    return 1;
+  }
   return problems.isEmpty() ? 0 : 1;
 }

@@ -36,7 +36,13 @@ QString taggedStandIn(const QString& text, int tag, QuoteKind quote, TadsDialect
   const QString code = codeOf(tag);
   QString result = text;
   const QVector<TextSpan> words = proseWords(text, quote, dialect);
+  if (words.isEmpty()) return result;
+  // Inside the last letter, "]]"; after every first letter, the code; after
+  // the first one, "[[" before it.
+  const int last = std::max(words.last().begin + 1, words.last().end - 1);
+  result.insert(last, QStringLiteral("]]"));
   for (int i = words.size() - 1; i >= 0; --i) result.insert(words[i].begin + 1, code);
+  result.insert(words.first().begin + 1, QStringLiteral("[["));
   return result;
 }
 

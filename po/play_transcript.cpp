@@ -11,6 +11,8 @@ Transcript::Transcript(const QByteArray& output) {
   printed.remove(more);
   printed.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   printed.remove(QLatin1Char('\r'));
+  printed.remove(QStringLiteral("[["));
+  printed.remove(QStringLiteral("]]"));
   text_ = untag(printed);
   const QString& text = text_.text;
   for (int start = 0; start <= text.size();) {
@@ -103,4 +105,20 @@ QVector<QPair<int, int>> Transcript::tagsShown() const {
     shown.append({tag, commandsBefore(i)});
   }
   return shown;
+}
+
+QVector<int> Transcript::ownersFrom(const Transcript& tagged, int& differsAt) const {
+  QVector<int> owners(text().size(), -1);
+  const int same = divergence(compared_, tagged.compared_);
+  const int common = same < 0 ? compared_.chars.size() : same;
+  for (int i = 0; i < common; ++i) owners[compared_.at[i]] = tagged.owners()[tagged.compared_.at[i]];
+  differsAt = same < 0 ? -1 : firstDifference(tagged);
+  return owners;
+}
+
+bool Transcript::onCommandLine(int at) const {
+  const int command = commandsBefore(at) - 1;
+  if (command < 0) return false;
+  const int end = text().indexOf(QLatin1Char('\n'), commandStarts_[command]);
+  return end < 0 || at <= end;
 }

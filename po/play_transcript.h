@@ -39,6 +39,14 @@ class Transcript {
   /// The same, from the side of `other`: its character where they differ.
   int firstDifferenceIn(const Transcript& other) const;
 
+  /// Per character of text(): the tag that `tagged` (the same game played
+  /// with tagged texts) prints at that place, or -1; from the point where
+  /// they stop reading the same on, -1. `differsAt` gets that point in
+  /// text(), or -1.
+  QVector<int> ownersFrom(const Transcript& tagged, int& differsAt) const;
+  /// True when character `at` of text() lies on a command line.
+  bool onCommandLine(int at) const;
+
   /// The tags that appear, each with the number of commands given before it
   /// first appears.
   QVector<QPair<int, int>> tagsShown() const;
