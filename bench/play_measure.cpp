@@ -42,7 +42,8 @@ int makePo(const QString& from, const QString& to) {
   int given = 0;
   for (PoEntry& entry : entries) {
     if (changesTheGame(entry.comments)) continue;
-    const bool single = entry.comments.join(QLatin1Char('\n')).contains(QLatin1String("single-quoted"));
+    const bool single =
+        entry.comments.join(QLatin1Char('\n')).contains(QLatin1String("single-quoted"));
     entry.msgstr = wrapped(entry.msgid, single ? QuoteKind::Single : QuoteKind::Double);
     ++given;
   }
@@ -110,7 +111,8 @@ int count(const QString& referencePath, const QString& playedPath) {
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
   const QStringList arguments = QCoreApplication::arguments();
-  if (arguments.size() == 4 && arguments[1] == QLatin1String("po")) return makePo(arguments[2], arguments[3]);
+  if (arguments.size() == 4 && arguments[1] == QLatin1String("po"))
+    return makePo(arguments[2], arguments[3]);
   if (arguments.size() == 4 && arguments[1] == QLatin1String("count")) {
     return count(arguments[2], arguments[3]);
   }

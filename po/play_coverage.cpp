@@ -6,7 +6,8 @@ namespace {
 
 /// Gives the characters of each whitespace-delimited word that are not
 /// letters the entry of the word's letters, or, in a word no entry claims,
-/// the entry of the words on both sides when it is the same ("In 34 moves").
+/// the entry of the words on both sides when it is the same ("In 34 moves");
+/// an article no entry claims goes with the word after it.
 void spreadOverWords(const QString& text, QVector<int>& owners) {
   struct Word {
     int begin, end, owner;
@@ -25,10 +26,21 @@ void spreadOverWords(const QString& text, QVector<int>& owners) {
     words.append(word);
     at = word.end;
   }
+  const auto isArticle = [&](const Word& word) {
+    const QStringRef text_ = text.midRef(word.begin, word.end - word.begin);
+    return text_.compare(QLatin1String("a"), Qt::CaseInsensitive) == 0 ||
+           text_.compare(QLatin1String("an"), Qt::CaseInsensitive) == 0;
+  };
   for (int i = 0; i < words.size(); ++i) {
     int owner = words[i].owner;
     if (owner < 0 && i > 0 && i + 1 < words.size() && words[i - 1].owner == words[i + 1].owner) {
       owner = words[i - 1].owner;
+    }
+    // Transcripts are compared with "a" and "an" set aside, so no entry
+    // claims them: one goes with the word it stands before.
+    if (owner < 0 && i + 1 < words.size() && isArticle(words[i])) {
+      owner = words[i + 1].owner;
+      for (int at = words[i].begin; at < words[i].end; ++at) owners[at] = owner;
     }
     if (owner < 0) continue;
     for (int at = words[i].begin; at < words[i].end; ++at) {
@@ -40,8 +52,8 @@ void spreadOverWords(const QString& text, QVector<int>& owners) {
 /// `fragment` as a pattern that lets white space differ.
 QRegularExpression patternOf(const QString& fragment) {
   QString pattern;
-  for (const QString& word : fragment.split(QRegularExpression(QStringLiteral("\\s+")),
-                                            Qt::SkipEmptyParts)) {
+  for (const QString& word :
+       fragment.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
     if (!pattern.isEmpty()) pattern += QStringLiteral("\\s+");
     pattern += QRegularExpression::escape(word);
   }
@@ -101,7 +113,8 @@ double shareOf(const Transcript& shown, const QVector<Stretch>& stretches, Stret
   for (const Stretch& stretch : stretches) {
     if (stretch.source == StretchSource::Input) continue;
     int count = 0;
-    for (int at = stretch.begin; at < stretch.end; ++at) count += shown.text()[at].isSpace() ? 0 : 1;
+    for (int at = stretch.begin; at < stretch.end; ++at)
+      count += shown.text()[at].isSpace() ? 0 : 1;
     all += count;
     if (stretch.source == source) from += count;
   }

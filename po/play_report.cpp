@@ -8,7 +8,7 @@ namespace {
 
 struct Kind {
   StretchSource source;
-  const char* name;   ///< the class of its stretches in the page
+  const char* name;  ///< the class of its stretches in the page
   const char* label;
   const char* colour;
 };
@@ -94,16 +94,19 @@ bool writePlayReport(const QString& path, const PlayProject& project, const Play
       "td, th { padding: 2px 8px; text-align: left; vertical-align: top; }\n"
       "#entries code { white-space: pre-wrap; }\n");
   for (const Kind& kind : kKinds) {
-    page += QStringLiteral(".%1, tr.%1 td:first-child { background: %2; }\n"
-                           "#transcript.hide-%1 .%1 { background: none; }\n")
+    page += QStringLiteral(
+                ".%1, tr.%1 td:first-child { background: %2; }\n"
+                "#transcript.hide-%1 .%1 { background: none; }\n")
                 .arg(QLatin1String(kind.name), QLatin1String(kind.colour));
   }
   page += QStringLiteral("</style>\n</head>\n<body>\n<h1>What the player reads</h1>\n<p>");
-  page += translated ? QStringLiteral("The translated copy, played with the commands of the run.")
-                     : QStringLiteral("The game as it stands, played with the commands of the run.");
-  page += QStringLiteral(" %1 non-blank characters, the commands left out.</p>\n"
-                         "<table id=\"counts\">\n<tr><th>from</th><th>stretches</th>"
-                         "<th>characters</th><th>shown</th></tr>\n")
+  page += translated
+              ? QStringLiteral("The translated copy, played with the commands of the run.")
+              : QStringLiteral("The game as it stands, played with the commands of the run.");
+  page += QStringLiteral(
+              " %1 non-blank characters, the commands left out.</p>\n"
+              "<table id=\"counts\">\n<tr><th>from</th><th>stretches</th>"
+              "<th>characters</th><th>shown</th></tr>\n")
               .arg(total);
   for (const Kind& kind : kKinds) {
     const int key = int(kind.source);
@@ -120,8 +123,9 @@ bool writePlayReport(const QString& path, const PlayProject& project, const Play
   }
   page += QStringLiteral("</table>\n");
   if (played.untracedFrom >= 0) {
-    page += QStringLiteral("<p>From line %1 on, the copy with tagged texts played differently: "
-                           "what follows is shown as from no entry.</p>\n")
+    page += QStringLiteral(
+                "<p>From line %1 on, the copy with tagged texts played differently: "
+                "what follows is shown as from no entry.</p>\n")
                 .arg(played.transcript.lineOf(played.untracedFrom) + 1);
   }
   page += QStringLiteral("<div id=\"transcript\">");
@@ -149,8 +153,9 @@ bool writePlayReport(const QString& path, const PlayProject& project, const Play
                 .arg(escaped(entry.reference), escaped(entry.msgid), piece);
   }
   page += escaped(text.mid(from));
-  page += QStringLiteral("</div>\n<h2>The entries printed</h2>\n<table id=\"entries\">\n"
-                         "<tr><th>place</th><th>msgid</th><th>play</th></tr>\n");
+  page += QStringLiteral(
+      "</div>\n<h2>The entries printed</h2>\n<table id=\"entries\">\n"
+      "<tr><th>place</th><th>msgid</th><th>play</th></tr>\n");
   QList<int> entries = linked.values();
   std::sort(entries.begin(), entries.end());
   for (int number : entries) {

@@ -117,7 +117,8 @@ void printCoverage(const PoConfig& config, const PlayProject& project, const Pla
     noEntry += stretch.source == StretchSource::NoEntry ? 1 : 0;
   }
   out << config.poFile << ": "
-      << QString::number(100 * shareOf(played.transcript, played.stretches, StretchSource::Translated), 'f', 1)
+      << QString::number(
+             100 * shareOf(played.transcript, played.stretches, StretchSource::Translated), 'f', 1)
       << "% of what the translated copy prints comes from translated entries; " << untranslated
       << " stretches from untranslated or fuzzy entries, " << noEntry << " from no entry\n";
   for (const Stretch& stretch : played.stretches) {
@@ -196,8 +197,8 @@ int runPlay(const PoConfig& config, QTextStream& out, QTextStream& err) {
   } else if (!config.play.report.isEmpty()) {
     played = originalTexts(session, project);
   }
-  if (!config.play.report.isEmpty() &&
-      !writePlayReport(config.play.report, project, session, played, !config.poFile.isEmpty(), error)) {
+  if (!config.play.report.isEmpty() && !writePlayReport(config.play.report, project, session,
+                                                        played, !config.poFile.isEmpty(), error)) {
     err << "brisvane-po: " << error << '\n';
     return 1;
   }

@@ -111,7 +111,8 @@ QVector<int> Transcript::ownersFrom(const Transcript& tagged, int& differsAt) co
   QVector<int> owners(text().size(), -1);
   const int same = divergence(compared_, tagged.compared_);
   const int common = same < 0 ? compared_.chars.size() : same;
-  for (int i = 0; i < common; ++i) owners[compared_.at[i]] = tagged.owners()[tagged.compared_.at[i]];
+  for (int i = 0; i < common; ++i)
+    owners[compared_.at[i]] = tagged.owners()[tagged.compared_.at[i]];
   differsAt = same < 0 ? -1 : firstDifference(tagged);
   return owners;
 }
