@@ -16,8 +16,8 @@ bash tools/install-deps.sh
 skip_summary() {  # skip_summary CTEST_OUTPUT LOG
   awk '
     FNR == NR {
-      if ($0 ~ /^\t[0-9]+ - .* \(Skipped\)$/) {
-        sub(/^\t[0-9]+ - /, ""); sub(/ \(Skipped\)$/, ""); skipped[$0] = 1
+      if ($0 ~ /^\t *[0-9]+ - .* \(Skipped\)$/) {
+        sub(/^\t *[0-9]+ - /, ""); sub(/ \(Skipped\)$/, ""); skipped[$0] = 1
       }
       next
     }
