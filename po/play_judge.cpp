@@ -120,7 +120,7 @@ TrialOutcome PlayJudge::judgeRun(const ShellResult& run, const Transcript& playe
   } else {
     const QString was = reference_.line(reference_.lineOf(at));
     const QString became = played.line(played.lineOf(playedAt));
-    outcome.detail = QStringLiteral("%1: the game printed %2 where it printed %3")
+    outcome.detail = QStringLiteral("%1: the copy printed %2 where the game printed %3")
                          .arg(when, quoted(became), quoted(was));
   }
   outcome.suspects = suspectsAround(played, playedAt, at);

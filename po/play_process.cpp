@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -14,6 +15,11 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+std::atomic<bool> gStopped{false};
+
+/// How often a command under way looks whether it is to stop.
+const int kStopCheckMs = 200;
 
 /// How long the output must stay quiet after a prompt before a command is
 /// given: an interpreter flushes its prompt and then reads.
@@ -121,13 +127,13 @@ ShellResult runShell(const QString& command, const QString& folder, int timeoutS
   int fds[2] = {out[0], err[0]};
   while (open > 0) {
     const auto now = Clock::now();
-    if (now >= deadline) {
+    if (now >= deadline || gStopped) {
       result.timedOut = true;
       ::kill(-pid, SIGKILL);
       break;
     }
     int wait = int(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count());
-    if (feeder.waitingForQuiet()) wait = std::min(wait, kPromptQuietMs);
+    wait = std::min(wait, feeder.waitingForQuiet() ? kPromptQuietMs : kStopCheckMs);
     pollfd polled[2];
     int count = 0;
     for (int fd : fds) {
@@ -166,7 +172,7 @@ ShellResult runShell(const QString& command, const QString& folder, int timeoutS
     const int waited = ::waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT);
     if (waited == 0 && info.si_pid == pid) break;
     if (waited < 0 && errno != EINTR) break;
-    if (Clock::now() >= deadline && !result.timedOut) {
+    if ((Clock::now() >= deadline || gStopped) && !result.timedOut) {
       result.timedOut = true;
       ::kill(-pid, SIGKILL);
     }
@@ -180,3 +186,7 @@ ShellResult runShell(const QString& command, const QString& folder, int timeoutS
   result.seconds = std::chrono::duration<double>(Clock::now() - begin).count();
   return result;
 }
+
+void stopShells() { gStopped = true; }
+
+bool shellsStopped() { return gStopped; }

@@ -28,4 +28,10 @@ struct ShellResult {
 ShellResult runShell(const QString& command, const QString& folder, int timeoutSeconds,
                      const QStringList& commands = QStringList());
 
+/// From now on, every command under way or to come is killed at once (as
+/// after a timeout). Safe to call from a signal handler.
+void stopShells();
+/// True once stopShells() was called.
+bool shellsStopped();
+
 #endif

@@ -1,5 +1,6 @@
 #include "po/play_run.h"
 
+#include <signal.h>
 #include <sys/resource.h>
 
 #include <QFile>
@@ -137,6 +138,18 @@ void printCoverage(const PoConfig& config, const PlayProject& project, const Pla
   }
 }
 
+/// Why a file cannot be written at `path`, or an empty text.
+QString unwritable(const QString& path) {
+  const QFileInfo file(path);
+  if (file.isDir()) return path + QStringLiteral(": is a folder");
+  const QFileInfo folder(file.absolutePath());
+  if (!folder.isDir()) return path + QStringLiteral(": no such folder");
+  if (!folder.isWritable()) return path + QStringLiteral(": the folder cannot be written");
+  return QString();
+}
+
+void onSignal(int) { stopShells(); }
+
 }  // namespace
 
 int runPlay(const PoConfig& config, QTextStream& out, QTextStream& err) {
@@ -148,6 +161,18 @@ int runPlay(const PoConfig& config, QTextStream& out, QTextStream& err) {
     err << "brisvane-po: --from-charset: unknown character set '" << config.fromCharset << "'\n";
     return 2;
   }
+  for (const QString& path : {config.output, config.play.report}) {
+    if (!path.isEmpty() && !unwritable(path).isEmpty()) {
+      err << "brisvane-po: " << unwritable(path) << '\n';
+      return 2;
+    }
+  }
+  QString error;
+  QVector<PoEntry> translations;
+  if (!config.poFile.isEmpty() && !readPoFile(config.poFile, translations, error)) {
+    err << error << '\n';
+    return 1;
+  }
   QElapsedTimer clock;
   clock.start();
   PlayCommands commands;
@@ -157,7 +182,6 @@ int runPlay(const PoConfig& config, QTextStream& out, QTextStream& err) {
   commands.timeout = config.play.timeout;
   commands.jobs =
       config.play.jobs > 0 ? config.play.jobs : std::max(1, QThread::idealThreadCount());
-  QString error;
   if (!config.play.commands.isEmpty() &&
       !readWalkthrough(config.play.commands, commands.walkthrough, error)) {
     err << "brisvane-po: " << error << '\n';
@@ -174,6 +198,17 @@ int runPlay(const PoConfig& config, QTextStream& out, QTextStream& err) {
   err << "play: " << project.entries().size() << " entries in " << project.files().size()
       << " files, " << commands.jobs << " copies at a time\n";
   err.flush();
+  // Interrupted, the commands under way are stopped and the copies removed.
+  // A signal the shell had this program ignore (run in the background) stays
+  // ignored.
+  for (int signal : {SIGINT, SIGTERM}) {
+    struct sigaction before {};
+    sigaction(signal, nullptr, &before);
+    if (before.sa_handler == SIG_IGN) continue;
+    struct sigaction stop {};
+    stop.sa_handler = onSignal;
+    sigaction(signal, &stop, nullptr);
+  }
   PlaySession session(project, commands, err);
   if (!session.start(error) || !session.classify(error)) {
     err << "brisvane-po: play: " << error << '\n';
@@ -187,9 +222,7 @@ int runPlay(const PoConfig& config, QTextStream& out, QTextStream& err) {
   printSummary(config, project, session, clock.elapsed() / 1000.0, out);
   PlayedTexts played;
   if (!config.poFile.isEmpty()) {
-    QVector<PoEntry> translations;
-    if (!readPoFile(config.poFile, translations, error) ||
-        !translatedTexts(session, project, translations, config.toUtf8, played, error, err)) {
+    if (!translatedTexts(session, project, translations, config.toUtf8, played, error, err)) {
       err << "brisvane-po: play: " << error << '\n';
       return 1;
     }

@@ -120,11 +120,15 @@ bool PlaySession::start(QString& error) {
   ShellResult build, run;
   buildAndPlay(copies_[0].root(), commands_.timeout, commands_.timeout, build, run);
   ++tried_;
+  if (shellsStopped()) {
+    error = QStringLiteral("interrupted");
+    return false;
+  }
   if (build.timedOut || build.exitCode != 0) {
     error = build.timedOut
                 ? QStringLiteral("the project as it stands did not build within %1 s")
                       .arg(commands_.timeout)
-                : QStringLiteral("the project as it stands does not build (exit code %1):\n  %2")
+                : QStringLiteral("the project as it stands does not build (exit code %1)%2")
                       .arg(build.exitCode)
                       .arg(firstLines(build));
     return false;
@@ -143,6 +147,10 @@ bool PlaySession::start(QString& error) {
   err_ << "play: the game as it stands built in " << QString::number(build.seconds, 'f', 1)
        << " s and played " << reference_.commands().size() << " commands in "
        << QString::number(run.seconds, 'f', 1) << " s\n";
+  if (reference_.commands().isEmpty()) {
+    err_ << "play: warning: the transcript shows no command (a line starting with \">\"); "
+            "every text shown is taken as shown at the start\n";
+  }
   err_.flush();
   for (int i = 1; i < copies_.size(); ++i) {
     const QString into = scratch_->filePath(QStringLiteral("copy%1").arg(i + 1));
@@ -210,6 +218,13 @@ bool PlaySession::classify(QString& error) {
     Finished finished = completions.take();
     threads[finished.copy].join();
     busy[finished.copy] = false;
+    if (shellsStopped()) {
+      for (std::thread& thread : threads) {
+        if (thread.joinable()) thread.join();
+      }
+      error = QStringLiteral("interrupted");
+      return false;
+    }
     TrialOutcome outcome;
     if (finished.build.timedOut || finished.build.exitCode != 0) {
       outcome = judge.buildFailed(finished.build);
@@ -224,18 +239,6 @@ bool PlaySession::classify(QString& error) {
           played.insert(finished.trial.id, transcript);
         }
       }
-    }
-    if (qEnvironmentVariableIsSet("BRISVANE_PLAY_DEBUG")) {
-      QString hits;
-      for (const QVector<int>& tier : outcome.suspects) {
-        int in = 0;
-        for (int e : tier) in += finished.trial.entries.contains(e) ? 1 : 0;
-        hits += QStringLiteral("%1/%2 ").arg(in).arg(tier.size());
-      }
-      err_ << "  trial " << finished.trial.id << " size " << finished.trial.entries.size()
-           << " kind " << int(outcome.kind) << " suspects " << hits << " build "
-           << finished.build.seconds << " run " << finished.run.seconds << " "
-           << outcome.detail.left(100) << "\n";
     }
     search.record(finished.trial.id, outcome);
     reportProgress(search, false);
@@ -291,7 +294,9 @@ bool PlaySession::playFiles(const QHash<QString, QByteArray>& files, Transcript&
   buildAndPlay(copies_[0].root(), commands_.timeout, commands_.timeout, build, run);
   ++tried_;
   if (build.timedOut || build.exitCode != 0) {
-    error = QStringLiteral("the translated copy does not build:\n  %1").arg(firstLines(build));
+    error = QStringLiteral("the translated copy does not build (exit code %1)%2")
+                .arg(build.exitCode)
+                .arg(firstLines(build));
     return false;
   }
   if (run.timedOut) {

@@ -23,7 +23,7 @@ skip() {
   exit 77
 }
 [[ -n "$tads" && -x "$tads/bin/t3make" && -x "$tads/bin/tadsc" && -x "$tads/bin/frob" ]] ||
-  skip "no TADS compilers: set BRISVANE_TADS_DIR"
+  skip "TADS compilers not found; set BRISVANE_TADS_DIR (the folder that holds bin/t3make)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 fail=0
@@ -50,7 +50,7 @@ games)
   diff -u "$game/expected_classes" <(classes "$work/tads2.pot") || failed "the TADS 2 classes"
   ;;
 adv3)
-  [[ -x "$measure" ]] || skip "the stand-in measure of bench/ is not built (BRISVANE_BENCH=ON)"
+  [[ -x "$measure" ]] || skip "bench/ not built (BRISVANE_BENCH=OFF): the stand-in measure is missing"
   mkdir "$work/sample"
   cp -r "$tads/lib/adv3" "$work/sample/"
   cp "$tads"/lib/*.t "$tads"/lib/*.tl "$tads"/src/frobtads/tads3/samples/{sample,bantest}.t \
@@ -95,7 +95,7 @@ po)
     --res-dir="$work/copy" >/dev/null 2>"$work/apply.log"
   grep -q ': the translation of "wind" is written although play found' "$work/apply.log" ||
     failed "the warning of apply"
-  command -v chromium >/dev/null || skip "chromium is not installed (the page is not checked)"
+  command -v chromium >/dev/null || skip "chromium not installed (the report page is not checked)"
   profile="$(mktemp -d)"
   chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
     --disable-background-networking --disable-component-update --disable-sync \
