@@ -65,9 +65,8 @@ bool takeFirstPassOption(const QString& argument, RunConfig& config) {
     ConsoleLine() << "...Mode: " << quoted(value) << "ok";
   } else if (holds(argument, kFormatPattern)) {
     const QString value = capturedValue(argument, kFormatPattern);
-    const bool html = value == QLatin1String("html");
-    config.format = html ? RunConfig::Format::HTML : RunConfig::Format::CSV;
-    setFormatIndex(html ? 0 : 1);
+    config.format = value == QLatin1String("html") ? DocumentFormat::Html : DocumentFormat::Csv;
+    setFormatIndex(formatIndexOf(*config.format));
     ConsoleLine() << "...Format: " << quoted(value) << "ok";
   } else if (holds(argument, kIgnoreOption)) {
     config.ignoreText = valueOf(argument, kIgnoreOption);
@@ -117,7 +116,7 @@ bool takeSecondPassOption(const QString& argument, RunConfig& config) {
 
 bool checkPresence(const RunConfig& config) {
   if (config.mode == RunConfig::Mode::Unset) return refuse("Error! No mode set. See usage.");
-  if (config.format == RunConfig::Format::Unset) return refuse("Error! No format set. See usage.");
+  if (!config.format) return refuse("Error! No format set. See usage.");
   if (config.rootDir.isEmpty()) return refuse("Error! No root dir set. See usage.");
   return true;
 }
@@ -137,7 +136,9 @@ bool checkPaths(const RunConfig& config) {
 }  // namespace
 
 ParseOutcome parseCommandLine(const QStringList& arguments, RunConfig& config) {
-  ConsoleLine() << "Brisvane, version" << "1.2" << " Type --help for usage.";
+  ConsoleLine() << "Brisvane, version"
+                << "1.2"
+                << " Type --help for usage.";
   const QStringList options = arguments.mid(1);
   for (const QString& argument : options) {
     if (holds(argument, "--help")) {
@@ -156,8 +157,3 @@ ParseOutcome parseCommandLine(const QStringList& arguments, RunConfig& config) {
 }
 
 int exitCodeOf(ParseOutcome outcome) { return outcome == ParseOutcome::Refused ? 1 : 0; }
-
-QStringList ignoreListOf(const QString& ignoreText) {
-  if (ignoreText.isEmpty()) return QStringList();
-  return ignoreText.split(QLatin1Char(','));
-}

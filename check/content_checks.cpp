@@ -11,7 +11,7 @@
 
 namespace {
 
-Finding at(const SourceFile& file, qint64 lineIndex, qint64 literalIndex, const QString& message) {
+Finding at(const ProjectFile& file, qint64 lineIndex, qint64 literalIndex, const QString& message) {
   return Finding{file.path, lineIndex, literalIndex, message};
 }
 
@@ -28,7 +28,7 @@ QString unencodable(const QString& text) {
   return characters.join(QLatin1Char(' '));
 }
 
-void checkText(const SourceFile& file, const LineEntry& row, const ScannedLine& scanned,
+void checkText(const ProjectFile& file, const LineEntry& row, const ScannedLine& scanned,
                Findings& findings) {
   const QChar quote = scanned.literals[static_cast<int>(row.literalIndex)].doubleQuoted
                           ? QLatin1Char('"')
@@ -64,7 +64,7 @@ void checkText(const SourceFile& file, const LineEntry& row, const ScannedLine& 
 
 // The rows of one line, in document order, against the line as the source
 // holds it.
-void checkLine(const SourceFile& file, quint32 lineIndex, const QVector<LineEntry>& rows,
+void checkLine(const ProjectFile& file, quint32 lineIndex, const QVector<LineEntry>& rows,
                Findings& findings) {
   if (lineIndex >= static_cast<quint32>(file.lines.size())) {
     for (const LineEntry& row : rows) {
@@ -121,7 +121,7 @@ void checkLine(const SourceFile& file, quint32 lineIndex, const QVector<LineEntr
   }
 }
 
-void checkFile(const SourceFile& file, const FileEntry& section, Findings& findings) {
+void checkFile(const ProjectFile& file, const FileEntry& section, Findings& findings) {
   QMap<quint32, QVector<LineEntry>> rowsByLine;
   for (const LineEntry& row : rowsOf(section)) rowsByLine[row.lineIndex].append(row);
   for (auto line = rowsByLine.constBegin(); line != rowsByLine.constEnd(); ++line) {
@@ -129,10 +129,10 @@ void checkFile(const SourceFile& file, const FileEntry& section, Findings& findi
   }
 }
 
-void checkSections(const QList<const SourceFile*>& files, const DocumentModel& meant,
+void checkSections(const QList<const ProjectFile*>& files, const DocumentModel& meant,
                    Findings& findings) {
   QSet<QString> baseNames;
-  for (const SourceFile* file : files) baseNames.insert(file->baseName);
+  for (const ProjectFile* file : files) baseNames.insert(file->baseName);
   QSet<QString> seen;
   for (const FileEntry& section : meant) {
     const QString where = QStringLiteral("section \"%1\"").arg(section.name);
@@ -154,13 +154,13 @@ void checkSections(const QList<const SourceFile*>& files, const DocumentModel& m
 
 Findings checkContent(const SourceFolder& root, const DocumentModel& meant) {
   Findings findings;
-  const QList<const SourceFile*> files = filesInWalkOrder(root);
-  QHash<const SourceFile*, QString> stops;
+  const QList<const ProjectFile*> files = filesInWalkOrder(root);
+  QHash<const ProjectFile*, QString> stops;
   for (const WalkStop& stop : forecastWalkStops(root, sectionNamesOf(meant))) {
     stops.insert(stop.file, leftOutText(stop));
   }
-  QHash<QString, const SourceFile*> firstOfName;
-  for (const SourceFile* file : files) {
+  QHash<QString, const ProjectFile*> firstOfName;
+  for (const ProjectFile* file : files) {
     if (stops.contains(file)) {
       findings << at(*file, -1, -1,
                      QStringLiteral("the document has no section \"%1\", so new mode stops "

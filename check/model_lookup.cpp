@@ -17,10 +17,10 @@ QList<LineEntry> rowsOf(const FileEntry& section) {
   return rows;
 }
 
-QList<const SourceFile*> firstOfEachName(const QList<const SourceFile*>& files) {
-  QList<const SourceFile*> first;
+QList<const ProjectFile*> firstOfEachName(const QList<const ProjectFile*>& files) {
+  QList<const ProjectFile*> first;
   QSet<QString> seen;
-  for (const SourceFile* file : files) {
+  for (const ProjectFile* file : files) {
     if (seen.contains(file->baseName)) continue;
     seen.insert(file->baseName);
     first << file;
@@ -28,9 +28,9 @@ QList<const SourceFile*> firstOfEachName(const QList<const SourceFile*>& files) 
   return first;
 }
 
-QHash<QString, LineEntry> indexSourceLiterals(const QList<const SourceFile*>& files) {
+QHash<QString, LineEntry> indexSourceLiterals(const QList<const ProjectFile*>& files) {
   QHash<QString, LineEntry> index;
-  for (const SourceFile* file : firstOfEachName(files)) {
+  for (const ProjectFile* file : firstOfEachName(files)) {
     for (const ChunkEntry& chunk : file->chunks) {
       for (const LineEntry& literal : chunk.lines) {
         index.insert(rowKey(file->baseName, literal.lineIndex, literal.literalIndex), literal);

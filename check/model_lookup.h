@@ -17,11 +17,11 @@ QList<LineEntry> rowsOf(const FileEntry& section);
 
 /// The files a section applies to in new mode: the first of each base name,
 /// in walk order.
-QList<const SourceFile*> firstOfEachName(const QList<const SourceFile*>& files);
+QList<const ProjectFile*> firstOfEachName(const QList<const ProjectFile*>& files);
 
 /// Every literal of the project as get mode would write it today, by row key
 /// (base name and position); the first file of a base name wins, as in new
 /// mode.
-QHash<QString, LineEntry> indexSourceLiterals(const QList<const SourceFile*>& files);
+QHash<QString, LineEntry> indexSourceLiterals(const QList<const ProjectFile*>& files);
 
 #endif

@@ -33,7 +33,7 @@ bool printsAsWritten(const QString& entity, const Interpreter& interpreter) {
 }
 
 bool switchesHtmlModeOn(const SourceFolder& root) {
-  for (const SourceFile* file : filesInWalkOrder(root)) {
+  for (const ProjectFile* file : filesInWalkOrder(root)) {
     for (const QString& line : file->lines) {
       if (line.contains(QLatin1String("\\H+"))) return true;
     }
@@ -41,9 +41,9 @@ bool switchesHtmlModeOn(const SourceFolder& root) {
   return false;
 }
 
-QHash<QString, QString> indexEscapedLiterals(const QList<const SourceFile*>& files) {
+QHash<QString, QString> indexEscapedLiterals(const QList<const ProjectFile*>& files) {
   QHash<QString, QString> index;
-  for (const SourceFile* file : firstOfEachName(files)) {
+  for (const ProjectFile* file : firstOfEachName(files)) {
     for (const ChunkEntry& chunk : file->chunks) {
       for (const LineEntry& literal : chunk.lines) {
         if (!literal.doubleQuoted) continue;
@@ -76,9 +76,9 @@ RestoredEscapes restoreEscapes(const QString& text, const QString& markedSource)
 Findings checkPlayerView(const SourceFolder& root, const DocumentModel& meant,
                          const Interpreter& interpreter) {
   Findings findings;
-  const QList<const SourceFile*> files = filesInWalkOrder(root);
+  const QList<const ProjectFile*> files = filesInWalkOrder(root);
   const QHash<QString, QString> escaped = indexEscapedLiterals(files);
-  for (const SourceFile* file : firstOfEachName(files)) {
+  for (const ProjectFile* file : firstOfEachName(files)) {
     const FileEntry* section = firstSection(meant, file->baseName);
     if (!section) continue;
     for (const LineEntry& row : rowsOf(*section)) {

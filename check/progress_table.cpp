@@ -18,7 +18,7 @@ int countWords(const QString& text) {
   return words;
 }
 
-FileProgress measureFile(const SourceFile& file, const DocumentModel& meant) {
+FileProgress measureFile(const ProjectFile& file, const DocumentModel& meant) {
   FileProgress progress;
   progress.path = file.path;
   QHash<QString, QString> sourceTexts;
@@ -45,7 +45,7 @@ FileProgress measureFile(const SourceFile& file, const DocumentModel& meant) {
 
 QList<FileProgress> measureProgress(const SourceFolder& root, const DocumentModel& meant) {
   QList<FileProgress> files;
-  for (const SourceFile* file : filesInWalkOrder(root)) files << measureFile(*file, meant);
+  for (const ProjectFile* file : filesInWalkOrder(root)) files << measureFile(*file, meant);
   return files;
 }
 

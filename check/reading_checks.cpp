@@ -3,10 +3,9 @@
 #include <QMap>
 #include <QPair>
 
-#include "check/console_silencer.h"
 #include "check/model_lookup.h"
-#include "docread/tolerant_reading.h"
 #include "check/walk_forecast.h"
+#include "docread/tolerant_reading.h"
 #include "patch/patch_walk.h"
 #include "scan/literal_scanner.h"
 
@@ -14,10 +13,9 @@ namespace {
 
 using Position = QPair<quint32, quint32>;
 
-QStringList patched(const SourceFile& file, const FileEntry& section) {
+QStringList patched(const ProjectFile& file, const FileEntry& section) {
   QStringList lines = file.lines;
-  ConsoleSilencer silencer;
-  patchLines(lines, section);
+  patchLines(lines, section);  // its warnings are the main tool's to print
   return lines;
 }
 
@@ -55,7 +53,7 @@ QString literalOf(const QString& line, quint32 index) {
 
 // Patches `file` with the section as meant and as read and explains every
 // line that comes out differently.
-void compareFile(const SourceFile& file, const FileEntry& meant, const FileEntry& read,
+void compareFile(const ProjectFile& file, const FileEntry& meant, const FileEntry& read,
                  const StrictForecast& forecast, Findings& findings) {
   QStringList readLines;
   // Says what the code holds where a row went missing, when that is not the
@@ -69,10 +67,10 @@ void compareFile(const SourceFile& file, const FileEntry& meant, const FileEntry
       // Only a literal that no longer holds its source text is news.
       if (holds == literalOf(file.lines.value(line), position.second)) holds.clear();
     }
-    findings << Finding{file.path, position.first, position.second,
-                        holds.isEmpty() ? message
-                                        : message + QStringLiteral("; the code then holds %1")
-                                                        .arg(shown(holds))};
+    findings << Finding{
+        file.path, position.first, position.second,
+        holds.isEmpty() ? message
+                        : message + QStringLiteral("; the code then holds %1").arg(shown(holds))};
   };
   const QStringList meantLines = patched(file, meant);
   readLines = patched(file, read);
@@ -138,14 +136,14 @@ Findings checkReading(const SourceFolder& root, const DocumentModel& meant,
                       const StrictForecast& forecast) {
   Findings findings;
   const QSet<QString> meantNames = sectionNamesOf(meant);
-  QHash<const SourceFile*, QString> stops;
-  QSet<const SourceFile*> leftOut;
+  QHash<const ProjectFile*, QString> stops;
+  QSet<const ProjectFile*> leftOut;
   for (const WalkStop& stop : forecastWalkStops(root, sectionNamesOf(forecast.model))) {
-    for (const SourceFile* file : stop.leftOutFiles) leftOut.insert(file);
+    for (const ProjectFile* file : stop.leftOutFiles) leftOut.insert(file);
     leftOut.insert(stop.file);
     if (meantNames.contains(stop.file->baseName)) stops.insert(stop.file, leftOutText(stop));
   }
-  for (const SourceFile* file : filesInWalkOrder(root)) {
+  for (const ProjectFile* file : filesInWalkOrder(root)) {
     if (stops.contains(file)) {
       findings << Finding{file->path, -1, -1,
                           QStringLiteral("new mode does not find the section \"%1\"%2, so it "

@@ -1,5 +1,6 @@
 // The reading side of the CSV format: CSVFormatter::preprocess.
 #include <QStringList>
+#include <utility>
 
 #include "console/console_line.h"
 #include "formats/csv_formatter.h"
@@ -41,6 +42,13 @@ QString tableRow(const QStringList& fields) {
 }  // namespace
 
 QString CSVFormatter::preprocess(QString document) {
+  QString refusal;
+  const QString html = convertCsvToXhtml(std::move(document), refusal);
+  if (!refusal.isEmpty()) printLines(QStringList(refusal));
+  return html;
+}
+
+QString convertCsvToXhtml(QString document, QString& refusal) {
   QString html = QStringLiteral("<!DOCTYPE html><html><head></head><body>");
   const QStringList lines = document.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   for (QString line : lines) {
@@ -52,7 +60,9 @@ QString CSVFormatter::preprocess(QString document) {
     QStringList fields;
     if (line.startsWith(QLatin1String("LINE")) && line.contains(kQuote)) {
       if (!splitQuotedLine(line, fields)) {
-        ConsoleLine() << "Cannot preparse complex line: " << quoted(line);
+        QStringList lines;
+        ConsoleLine(lines) << "Cannot preparse complex line: " << quoted(line);
+        refusal = lines.first();
         return QString();
       }
     } else {

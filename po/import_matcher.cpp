@@ -33,9 +33,10 @@ GetModeLiterals getModeLiterals(const QString& text) {
     const QString& line = lines[lineIndex];
     if (!line.contains(QLatin1Char('"')) && !line.contains(QLatin1Char('\''))) continue;
     const ScannedLine scanned = scanLine(line);
-    // extractLineLiterals warns on such a line; get mode leaves it out.
+    // Get mode leaves such a line out.
     if (scanned.unterminated) continue;
-    const QList<LineEntry> entries = extractLineLiterals(line, lineIndex);
+    QStringList warnings;  // none: the line is closed
+    const QList<LineEntry> entries = extractLineLiterals(line, lineIndex, warnings);
     for (int i = 0; i < entries.size(); ++i) {
       GetModeLiteral literal;
       literal.column = unmaskedColumn(line, scanned.literals[i].begin);

@@ -4,8 +4,7 @@
 #include <QFileInfo>
 #include <QHash>
 
-#include "docread/tolerant_csv_reader.h"
-#include "docread/tolerant_html_reader.h"
+#include "docread/tolerant_reading.h"
 #include "po/import_corrections.h"
 #include "po/import_embedded.h"
 #include "po/import_matcher.h"
@@ -14,7 +13,7 @@
 #include "po/project_sources.h"
 #include "po/source_file.h"
 #include "po/template_builder.h"
-#include "scan/source_listing.h"
+#include "scan/source_reading.h"
 
 namespace {
 
@@ -91,8 +90,7 @@ int runImport(const PoConfig& config, QTextStream& out, QTextStream& err) {
     return 1;
   }
   const QByteArray bytes = document.readAll();
-  const TolerantReading reading =
-      config.format == QLatin1String("csv") ? readTolerantCsv(bytes) : readTolerantHtml(bytes);
+  const TolerantReading reading = readTolerantDocument(bytes, config.format);
   QStringList reports;
   for (const auto& note : reading.notes) {
     reports

@@ -7,10 +7,6 @@ namespace {
 const QString kDquoteMarker = QStringLiteral("<DQUOTE>");
 const QString kSquoteMarker = QStringLiteral("<SQUOTE>");
 
-bool holdsQuote(const QString& text) {
-  return text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\''));
-}
-
 // The document keeps an escaped quote of a double-quoted literal as an
 // entity, and that of a single-quoted one in its source form.
 QString convertLiteralText(QString text, bool doubleQuoted) {
@@ -57,12 +53,12 @@ ScannedLine scanLine(const QString& line) {
   return scanned;
 }
 
-QList<LineEntry> extractLineLiterals(QString text, qint32 lineIndex) {
+QList<LineEntry> extractLineLiterals(QString text, qint32 lineIndex, QStringList& warnings) {
   QList<LineEntry> entries;
   const ScannedLine scanned = scanLine(text);
   if (scanned.unterminated) {
-    ConsoleLine() << "Warning! May be miltiline string found at line: "
-                  << static_cast<quint32>(lineIndex) << ". Ignore";
+    ConsoleLine(warnings) << "Warning! May be miltiline string found at line: "
+                          << static_cast<quint32>(lineIndex) << ". Ignore";
     return entries;
   }
   entries.reserve(scanned.literals.size());
@@ -75,14 +71,6 @@ QList<LineEntry> extractLineLiterals(QString text, qint32 lineIndex) {
     entry.lineIndex = static_cast<quint32>(lineIndex);
     entry.literalIndex = literalIndex++;
     entries.append(entry);
-  }
-  return entries;
-}
-
-QList<LineEntry> extractChunkLiterals(QList<SourceLine> lines) {
-  QList<LineEntry> entries;
-  for (const SourceLine& line : lines) {
-    if (holdsQuote(line.text)) entries.append(extractLineLiterals(line.text, line.lineIndex));
   }
   return entries;
 }

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include "scan/document_model.h"
@@ -18,9 +19,9 @@ struct LiteralSpan {
 /// scanner found in it. Get mode and the line patcher both read lines through
 /// this, so that their literal numbering agrees by construction.
 struct ScannedLine {
-  QString masked;                ///< the line with "<DQUOTE>" and "<SQUOTE>" markers
-  QVector<LiteralSpan> literals; ///< closed literals, left to right
-  bool unterminated = false;     ///< the line ends inside a literal
+  QString masked;                 ///< the line with "<DQUOTE>" and "<SQUOTE>" markers
+  QVector<LiteralSpan> literals;  ///< closed literals, left to right
+  bool unterminated = false;      ///< the line ends inside a literal
 };
 
 /// Replaces every backslash-double-quote with "<DQUOTE>", then every
@@ -31,10 +32,7 @@ QString maskEscapedQuotes(QString line);
 ScannedLine scanLine(const QString& line);
 
 /// The literals of one line as entries, or an empty list (with the multi-line
-/// warning) when the line ends inside a literal.
-QList<LineEntry> extractLineLiterals(QString text, qint32 lineIndex);
-
-/// The literals of every line that holds a quote character, in line order.
-QList<LineEntry> extractChunkLiterals(QList<SourceLine> lines);
+/// warning appended to `warnings`) when the line ends inside a literal.
+QList<LineEntry> extractLineLiterals(QString text, qint32 lineIndex, QStringList& warnings);
 
 #endif
