@@ -1,12 +1,13 @@
 #include "check/content_checks.h"
 
 #include <QMap>
-#include <QTextCodec>
 #include <QVector>
 
 #include "check/model_lookup.h"
 #include "check/walk_forecast.h"
 #include "patch/line_patcher.h"
+#include "patch/patch_walk.h"
+#include "scan/cp1251_codec.h"
 #include "scan/literal_scanner.h"
 
 namespace {
@@ -16,14 +17,16 @@ Finding at(const ProjectFile& file, qint64 lineIndex, qint64 literalIndex, const
 }
 
 QString unencodable(const QString& text) {
-  static QTextCodec* const codec = QTextCodec::codecForName("CP1251");
   QStringList characters;
+  QByteArray bytes;
   for (int i = 0; i < text.size(); ++i) {
     // A character outside the basic plane comes as two halves: test both.
     const int length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
     const QString character = text.mid(i, length);
     i += length - 1;
-    if (!codec->canEncode(character) && !characters.contains(character)) characters << character;
+    if (!encodeCp1251(character, bytes) && !characters.contains(character)) {
+      characters << character;
+    }
   }
   return characters.join(QLatin1Char(' '));
 }
@@ -175,7 +178,7 @@ Findings checkContent(const SourceFolder& root, const DocumentModel& meant) {
     } else {
       firstOfName.insert(file->baseName, file);
     }
-    if (const FileEntry* section = firstSection(meant, file->baseName)) {
+    if (const FileEntry* section = findFileEntry(meant, file->baseName)) {
       checkFile(*file, *section, findings);
     }
   }

@@ -4,13 +4,6 @@
 
 #include "docread/tolerant_reading.h"
 
-const FileEntry* firstSection(const DocumentModel& model, const QString& name) {
-  for (const FileEntry& section : model) {
-    if (section.name == name) return &section;
-  }
-  return nullptr;
-}
-
 QList<LineEntry> rowsOf(const FileEntry& section) {
   QList<LineEntry> rows;
   for (const ChunkEntry& chunk : section.chunks) rows += chunk.lines;

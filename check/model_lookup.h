@@ -8,10 +8,6 @@
 #include "check/project_tree.h"
 #include "scan/document_model.h"
 
-/// The first section named `name`, the one new mode applies to every source
-/// file of that base name; null when there is none.
-const FileEntry* firstSection(const DocumentModel& model, const QString& name);
-
 /// Every row of a section, chunk after chunk, in document order.
 QList<LineEntry> rowsOf(const FileEntry& section);
 

@@ -6,6 +6,7 @@
 
 #include "check/model_lookup.h"
 #include "docread/tolerant_reading.h"
+#include "patch/patch_walk.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ FileProgress measureFile(const ProjectFile& file, const DocumentModel& meant) {
       sourceTexts.insert(rowKey(QString(), literal.lineIndex, literal.literalIndex), literal.text);
     }
   }
-  const FileEntry* section = firstSection(meant, file.baseName);
+  const FileEntry* section = findFileEntry(meant, file.baseName);
   if (!section) return progress;
   for (const LineEntry& row : rowsOf(*section)) {
     ++progress.inDocument;

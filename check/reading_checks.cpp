@@ -45,10 +45,7 @@ QString literalOf(const QString& line, quint32 index) {
     return QString();
   }
   const LiteralSpan span = scanned.literals[static_cast<int>(index)];
-  QString literal = scanned.masked.mid(span.begin - 1, span.end - span.begin + 2);
-  literal.replace(QLatin1String("<DQUOTE>"), QLatin1String("\\\""));
-  literal.replace(QLatin1String("<SQUOTE>"), QLatin1String("\\'"));
-  return literal;
+  return unmaskEscapedQuotes(scanned.masked.mid(span.begin - 1, span.end - span.begin + 2));
 }
 
 // Patches `file` with the section as meant and as read and explains every
@@ -154,8 +151,8 @@ Findings checkReading(const SourceFolder& root, const DocumentModel& meant,
     }
     // A file the walk leaves out is the business of the stop that does so.
     if (leftOut.contains(file)) continue;
-    const FileEntry* meantSection = firstSection(meant, file->baseName);
-    const FileEntry* readSection = firstSection(forecast.model, file->baseName);
+    const FileEntry* meantSection = findFileEntry(meant, file->baseName);
+    const FileEntry* readSection = findFileEntry(forecast.model, file->baseName);
     if (!meantSection || !readSection) continue;
     compareFile(*file, *meantSection, *readSection, forecast, findings);
   }

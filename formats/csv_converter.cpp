@@ -4,6 +4,7 @@
 
 #include "console/console_line.h"
 #include "formats/csv_formatter.h"
+#include "formats/csv_records.h"
 #include "formats/html_formatter.h"
 
 namespace {
@@ -19,7 +20,7 @@ bool splitQuotedLine(const QString& line, QStringList& fields) {
   const int first = line.indexOf(kQuote);
   const int last = line.lastIndexOf(kQuote);
   if (last <= first) return false;
-  fields << QStringLiteral("LINE") << line.mid(first + 1, last - first - 1);
+  fields << QLatin1String(csvrecord::kLine) << line.mid(first + 1, last - first - 1);
   fields += line.mid(last + 1).split(kSeparator, Qt::SkipEmptyParts);
   return true;
 }
@@ -49,6 +50,7 @@ QString CSVFormatter::preprocess(QString document) {
 }
 
 QString convertCsvToXhtml(QString document, QString& refusal) {
+  using namespace csvrecord;
   QString html = QStringLiteral("<!DOCTYPE html><html><head></head><body>");
   const QStringList lines = document.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   for (QString line : lines) {
@@ -58,7 +60,7 @@ QString convertCsvToXhtml(QString document, QString& refusal) {
     if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
 
     QStringList fields;
-    if (line.startsWith(QLatin1String("LINE")) && line.contains(kQuote)) {
+    if (line.startsWith(QLatin1String(kLine)) && line.contains(kQuote)) {
       if (!splitQuotedLine(line, fields)) {
         QStringList lines;
         ConsoleLine(lines) << "Cannot preparse complex line: " << quoted(line);
@@ -71,13 +73,13 @@ QString convertCsvToXhtml(QString document, QString& refusal) {
     if (fields.isEmpty()) continue;
 
     const QString& record = fields[0];
-    if (record == QLatin1String("FILE") && fields.size() >= 2) {
+    if (record == QLatin1String(kFile) && fields.size() >= 2) {
       html += QStringLiteral("<h1>") + fields[1] + QStringLiteral("</h1>");
-    } else if (record == QLatin1String("CHUNK") && fields.size() >= 2) {
+    } else if (record == QLatin1String(kChunk) && fields.size() >= 2) {
       html += QStringLiteral("<h2>") + fields[1] + QStringLiteral("</h2><table>");
-    } else if (record == QLatin1String("END CHUNK")) {
+    } else if (record == QLatin1String(kEndChunk)) {
       html += QStringLiteral("</table>");
-    } else if (record == QLatin1String("LINE") && fields.size() >= 5 && !fields[1].isEmpty()) {
+    } else if (record == QLatin1String(kLine) && fields.size() >= 5 && !fields[1].isEmpty()) {
       html += tableRow(fields);
     }
   }

@@ -8,6 +8,7 @@
 
 #include "patch/line_patcher.h"
 #include "scan/cp1251_codec.h"
+#include "scan/literal_scanner.h"
 
 namespace {
 
@@ -67,8 +68,9 @@ bool fillLineBytes(const char* line, int size, const LineEntry* const* rows, int
       return false;
     }
   }
-  if (containsBytes(line, size, "<DQUOTE>", 8) || containsBytes(line, size, "<SQUOTE>", 8))
-    return false;
+  for (const EscapedQuote& quote : kEscapedQuotes) {
+    if (containsBytes(line, size, quote.marker, int(std::strlen(quote.marker)))) return false;
+  }
   QVarLengthArray<std::pair<int, int>, 32> spans;  // content of each literal
   char closing = 0;
   int begin = 0;

@@ -32,9 +32,7 @@ QString makeLineTemplate(QString line, QStringList& warnings) {
   }
   result += scanned.masked.midRef(outside);
   // Only markers that stood outside literals are left to turn back.
-  result.replace(QLatin1String("<DQUOTE>"), QLatin1String("\\\""));
-  result.replace(QLatin1String("<SQUOTE>"), QLatin1String("\\'"));
-  return result;
+  return unmaskEscapedQuotes(result);
 }
 
 bool patchLine(const QString& line, const LineEntry& entry, QString& patched,
@@ -57,9 +55,7 @@ bool appendOutside(QString& result, const QStringRef& piece) {
     result += piece;
     return true;
   }
-  QString text = piece.toString();
-  text.replace(QLatin1String("<DQUOTE>"), QLatin1String("\\\""));
-  text.replace(QLatin1String("<SQUOTE>"), QLatin1String("\\'"));
+  const QString text = unmaskEscapedQuotes(piece.toString());
   if (text.contains(QLatin1String("\\\\"))) return false;
   result += text;
   return true;

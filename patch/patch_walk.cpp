@@ -8,6 +8,7 @@
 #include "fileio/checked_write.h"
 #include "patch/copy_patcher.h"
 #include "patch/line_patcher.h"
+#include "scan/byte_order_mark.h"
 #include "scan/cp1251_codec.h"
 #include "scan/source_reading.h"
 #include "scan/walk_progress.h"
@@ -23,7 +24,7 @@ QByteArray encodedCopy(const QString& text) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QTextStream out(&buffer);
-  out.setCodec("CP1251");
+  out.setCodec(kCp1251CodecName);
   out << text;
   out.flush();
   return bytes;

@@ -4,7 +4,9 @@
 #include <cstring>
 #include <string>
 
+#include "formats/csv_records.h"
 #include "formats/html_formatter.h"
+#include "scan/byte_order_mark.h"
 #include "scan/cp1251_codec.h"
 
 namespace {
@@ -14,9 +16,17 @@ struct Cursor {
   const char* at;
   const char* end;
 
-  // Steps over `fixed` when the bytes continue with it.
+  // Steps over the fixed texts when the bytes continue with all of them,
+  // one after the other; else stays.
+  template <int... N>
+  bool take(const char (&... fixed)[N]) {
+    const char* start = at;
+    if ((takeOne(fixed) && ...)) return true;
+    at = start;
+    return false;
+  }
   template <int N>
-  bool take(const char (&fixed)[N]) {
+  bool takeOne(const char (&fixed)[N]) {
     constexpr int size = N - 1;
     if (end - at < size || std::memcmp(at, fixed, size) != 0) return false;
     at += size;
@@ -262,19 +272,20 @@ bool takeCsvRow(Cursor& c, QList<LineEntry>& lines) {
 }
 
 bool readCsv(Cursor& c, DocumentModel& model) {
-  if (!c.take("CSV file with TADS Source\n")) return false;
-  while (c.take("FILE;")) {
+  using namespace csvrecord;
+  if (!c.take(kTitle, "\n")) return false;
+  while (c.take(kFile, ";")) {
     model.append(FileEntry());
     FileEntry& file = model.last();
     if (!takeCsvName(c, file.name)) return false;
-    while (c.take("CHUNK;")) {
+    while (c.take(kChunk, ";")) {
       file.chunks.append(ChunkEntry());
       ChunkEntry& chunk = file.chunks.last();
       if (!takeCsvName(c, chunk.name)) return false;
-      while (c.take("LINE;\"")) {
+      while (c.take(kLine, ";\"")) {
         if (!takeCsvRow(c, chunk.lines)) return false;
       }
-      if (!c.take("END CHUNK\n")) return false;
+      if (!c.take(kEndChunk, "\n")) return false;
     }
     if (!c.take("\n\n")) return false;
   }

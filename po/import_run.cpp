@@ -19,7 +19,9 @@ namespace {
 
 /// The sections of a document by name, in document order: get mode writes one
 /// per file, so the k-th section of a name belongs to the k-th file of that
-/// base name in the walk.
+/// base name in the walk. (New mode patches every file of a base name from
+/// the first section of that name, findFileEntry; an import takes each file's
+/// own section, so that two files of one base name keep their own texts.)
 using SectionsByName = QHash<QString, QVector<int>>;
 
 SectionsByName indexSections(const DocumentModel& model) {

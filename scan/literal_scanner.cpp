@@ -1,33 +1,48 @@
 #include "scan/literal_scanner.h"
 
+#include <utility>
+
 #include "console/console_line.h"
+
+const EscapedQuote kEscapedQuotes[2] = {{"<DQUOTE>", "&quot;", "\\\"", '"'},
+                                        {"<SQUOTE>", "&apos;", "\\'", '\''}};
 
 namespace {
 
-const QString kDquoteMarker = QStringLiteral("<DQUOTE>");
-const QString kSquoteMarker = QStringLiteral("<SQUOTE>");
+// Replaces each escaped quote's spelling `from` with its spelling `to`.
+QString respelled(QString text, const char* EscapedQuote::*from, const char* EscapedQuote::*to) {
+  for (const EscapedQuote& quote : kEscapedQuotes) {
+    text.replace(QLatin1String(quote.*from), QLatin1String(quote.*to));
+  }
+  return text;
+}
 
 // The document keeps an escaped quote of a double-quoted literal as an
 // entity, and that of a single-quoted one in its source form.
 QString convertLiteralText(QString text, bool doubleQuoted) {
-  if (!text.contains(QLatin1Char('<'))) return text;
-  if (doubleQuoted) {
-    text.replace(kDquoteMarker, QStringLiteral("&quot;"));
-    text.replace(kSquoteMarker, QStringLiteral("&apos;"));
-  } else {
-    text.replace(kDquoteMarker, QStringLiteral("\\\""));
-    text.replace(kSquoteMarker, QStringLiteral("\\'"));
-  }
-  return text;
+  if (doubleQuoted) return markersToEntities(std::move(text));
+  return unmaskEscapedQuotes(std::move(text));
 }
 
 }  // namespace
 
 QString maskEscapedQuotes(QString line) {
   if (!line.contains(QLatin1Char('\\'))) return line;
-  line.replace(QLatin1String("\\\""), kDquoteMarker);
-  line.replace(QLatin1String("\\'"), kSquoteMarker);
-  return line;
+  return respelled(std::move(line), &EscapedQuote::escape, &EscapedQuote::marker);
+}
+
+QString unmaskEscapedQuotes(QString masked) {
+  if (!masked.contains(QLatin1Char('<'))) return masked;
+  return respelled(std::move(masked), &EscapedQuote::marker, &EscapedQuote::escape);
+}
+
+QString markersToEntities(QString masked) {
+  if (!masked.contains(QLatin1Char('<'))) return masked;
+  return respelled(std::move(masked), &EscapedQuote::marker, &EscapedQuote::entity);
+}
+
+QString entitiesToEscapes(QString text) {
+  return respelled(std::move(text), &EscapedQuote::entity, &EscapedQuote::escape);
 }
 
 ScannedLine scanLine(const QString& line) {

@@ -24,9 +24,32 @@ struct ScannedLine {
   bool unterminated = false;      ///< the line ends inside a literal
 };
 
+/// An escaped quote in its three spellings: the marker that stands for it
+/// while a line is scanned, the entity a document holds for it in a
+/// double-quoted literal, and the source's escape.
+struct EscapedQuote {
+  const char* marker;
+  const char* entity;
+  const char* escape;
+  char quote;
+};
+
+/// The two escaped quotes, the double quote first: the order in which every
+/// conversion below goes.
+extern const EscapedQuote kEscapedQuotes[2];
+
 /// Replaces every backslash-double-quote with "<DQUOTE>", then every
 /// backslash-apostrophe with "<SQUOTE>", so escaped quotes never delimit.
 QString maskEscapedQuotes(QString line);
+
+/// The markers of a masked text turned back into the source's escapes.
+QString unmaskEscapedQuotes(QString masked);
+
+/// The markers of a masked text turned into the entities a document holds.
+QString markersToEntities(QString masked);
+
+/// The entities a document holds for escaped quotes turned into the escapes.
+QString entitiesToEscapes(QString text);
 
 /// Masks `line` and runs the three-state quote scanner over it.
 ScannedLine scanLine(const QString& line);

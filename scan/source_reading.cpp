@@ -6,6 +6,7 @@
 #include <cstring>
 #include <utility>
 
+#include "scan/byte_order_mark.h"
 #include "scan/cp1251_codec.h"
 
 bool readSourceBytes(const QString& path, QByteArray& bytes) {
@@ -43,7 +44,7 @@ QString decodeSourceBytes(QByteArray bytes) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::ReadOnly | QIODevice::Text);
   QTextStream stream(&buffer);
-  stream.setCodec("CP1251");
+  stream.setCodec(kCp1251CodecName);
   return stream.readAll();
 }
 

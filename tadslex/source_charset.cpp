@@ -1,5 +1,7 @@
 #include "tadslex/source_charset.h"
 
+#include "scan/byte_order_mark.h"
+
 namespace {
 
 // `#charset "name"` at `at`: the compiler wants "#charset " exactly, blanks,
@@ -41,17 +43,26 @@ QString normalizeCharsetName(const QString& name) {
 
 SourceCharset detectSourceCharset(const QByteArray& source) {
   SourceCharset charset;
-  if (source.startsWith("\xEF\xBB\xBF")) {
-    charset.hasBom = true;
-    charset.bomLength = 3;
-    readDirective(source, 3, charset);  // redundant, but the compiler allows it
-    charset.name = QStringLiteral("utf-8");
-  } else if (source.startsWith("\xFF\xFE") || source.startsWith("\xFE\xFF")) {
-    charset.hasBom = true;
-    charset.bomLength = 2;
-    charset.name = source[0] == '\xFF' ? QStringLiteral("utf-16le") : QStringLiteral("utf-16be");
-  } else {
-    readDirective(source, 0, charset);
+  switch (byteOrderMarkOf(source)) {
+    case ByteOrderMark::Utf8:
+      charset.hasBom = true;
+      charset.bomLength = 3;
+      readDirective(source, 3, charset);  // redundant, but the compiler allows it
+      charset.name = QStringLiteral("utf-8");
+      break;
+    case ByteOrderMark::Utf16Le:
+    case ByteOrderMark::Utf32Le:  // the compiler knows no UTF-32
+      charset.hasBom = true;
+      charset.bomLength = 2;
+      charset.name = QStringLiteral("utf-16le");
+      break;
+    case ByteOrderMark::Utf16Be:
+      charset.hasBom = true;
+      charset.bomLength = 2;
+      charset.name = QStringLiteral("utf-16be");
+      break;
+    default:
+      readDirective(source, 0, charset);
   }
   return charset;
 }
