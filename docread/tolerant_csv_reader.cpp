@@ -88,27 +88,16 @@ QList<CsvRecord> parseSpreadsheetForm(const QString& text, QChar separator) {
   return records;
 }
 
-// True when `line` starts with the record word and its separator.
-bool startsWithRecord(const QString& line, const char* word) {
-  const QLatin1String start(word);
-  return line.startsWith(start) && line.midRef(start.size()).startsWith(QLatin1Char(';'));
-}
-
-// True when `line` starts a LINE record whose text stands in quotes.
-bool startsQuotedLine(const QString& line) {
-  return startsWithRecord(line, kLine) && line.midRef(sizeof kLine).startsWith(kQuote);
-}
-
 bool startsRecord(const QString& line) {
-  return startsWithRecord(line, kLine) || startsWithRecord(line, kFile) ||
-         startsWithRecord(line, kChunk) || line.startsWith(QLatin1String(kEndChunk));
+  return line.startsWith(textOf(kLine)) || line.startsWith(textOf(kFile)) ||
+         line.startsWith(textOf(kChunk)) || line.startsWith(nameOf(kEndChunk));
 }
 
 // The form get mode writes: a LINE record's text runs from the quote after
 // "LINE;" to the last quote before the three numeric fields, so it may hold
 // quotes and separators; a text broken over several lines is joined again.
 QList<CsvRecord> parseWrittenForm(const QString& text) {
-  QRegExp matcher(QLatin1String(kLine) + QStringLiteral(";\"(.*)\";([^;]*);([^;]*);([^;]*)"));
+  QRegExp matcher(textOf(kQuotedLine) + QStringLiteral("(.*)\";([^;]*);([^;]*);([^;]*)"));
   QList<CsvRecord> records;
   const QStringList lines = text.split(QLatin1Char('\n'));
   for (int i = 0; i < lines.size(); ++i) {
@@ -116,7 +105,7 @@ QList<CsvRecord> parseWrittenForm(const QString& text) {
     record.line = i + 1;
     QString line = lines[i];
     if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-    if (startsQuotedLine(line)) {
+    if (line.startsWith(textOf(kQuotedLine))) {
       QString joined = line;
       int last = i;
       while (!matcher.exactMatch(joined) && last + 1 < lines.size() &&
@@ -127,7 +116,7 @@ QList<CsvRecord> parseWrittenForm(const QString& text) {
       }
       if (matcher.exactMatch(joined)) {
         i = last;
-        record.fields = {{QLatin1String(kLine)}, {matcher.cap(1), true}};
+        record.fields = {{nameOf(kLine)}, {matcher.cap(1), true}};
         for (int field = 2; field <= 4; ++field) record.fields << CsvField{matcher.cap(field)};
         records << record;
         continue;
@@ -147,7 +136,7 @@ bool isWrittenForm(const QString& text, QChar separator) {
     // A spreadsheet pads every record to the same number of fields and puts
     // a text without quotes or separators in no quotes at all.
     if (line.startsWith(kQuote) || line.endsWith(QLatin1Char(';'))) return false;
-    if (startsWithRecord(line, kLine) && !startsQuotedLine(line)) {
+    if (line.startsWith(textOf(kLine)) && !line.startsWith(textOf(kQuotedLine))) {
       return false;
     }
   }
@@ -160,16 +149,16 @@ class CsvInterpreter {
       : reading_(reading), separator_(separator) {}
 
   void take(const CsvRecord& record) {
-    const QString name = record.field(0).text.trimmed();
-    if (name == QLatin1String(kFile) && !record.field(1).text.isEmpty()) {
+    const QString recordName = record.field(0).text.trimmed();
+    if (recordName == nameOf(kFile) && !record.field(1).text.isEmpty()) {
       reading_.model.append(FileEntry{record.field(1).text, {}});
-    } else if (name == QLatin1String(kChunk) && !record.field(1).text.isEmpty()) {
+    } else if (recordName == nameOf(kChunk) && !record.field(1).text.isEmpty()) {
       if (reading_.model.isEmpty()) {
         note(record, QStringLiteral("a CHUNK record stands before any FILE record"));
         return;
       }
       reading_.model.last().chunks.append(ChunkEntry{record.field(1).text, {}});
-    } else if (name == QLatin1String(kLine)) {
+    } else if (recordName == nameOf(kLine)) {
       takeLine(record);
     }
   }

@@ -20,7 +20,7 @@ bool splitQuotedLine(const QString& line, QStringList& fields) {
   const int first = line.indexOf(kQuote);
   const int last = line.lastIndexOf(kQuote);
   if (last <= first) return false;
-  fields << QLatin1String(csvrecord::kLine) << line.mid(first + 1, last - first - 1);
+  fields << csvrecord::nameOf(csvrecord::kLine) << line.mid(first + 1, last - first - 1);
   fields += line.mid(last + 1).split(kSeparator, Qt::SkipEmptyParts);
   return true;
 }
@@ -60,7 +60,7 @@ QString convertCsvToXhtml(QString document, QString& refusal) {
     if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
 
     QStringList fields;
-    if (line.startsWith(QLatin1String(kLine)) && line.contains(kQuote)) {
+    if (line.startsWith(nameOf(kLine)) && line.contains(kQuote)) {
       if (!splitQuotedLine(line, fields)) {
         QStringList lines;
         ConsoleLine(lines) << "Cannot preparse complex line: " << quoted(line);
@@ -73,13 +73,13 @@ QString convertCsvToXhtml(QString document, QString& refusal) {
     if (fields.isEmpty()) continue;
 
     const QString& record = fields[0];
-    if (record == QLatin1String(kFile) && fields.size() >= 2) {
+    if (record == nameOf(kFile) && fields.size() >= 2) {
       html += QStringLiteral("<h1>") + fields[1] + QStringLiteral("</h1>");
-    } else if (record == QLatin1String(kChunk) && fields.size() >= 2) {
+    } else if (record == nameOf(kChunk) && fields.size() >= 2) {
       html += QStringLiteral("<h2>") + fields[1] + QStringLiteral("</h2><table>");
-    } else if (record == QLatin1String(kEndChunk)) {
+    } else if (record == nameOf(kEndChunk)) {
       html += QStringLiteral("</table>");
-    } else if (record == QLatin1String(kLine) && fields.size() >= 5 && !fields[1].isEmpty()) {
+    } else if (record == nameOf(kLine) && fields.size() >= 5 && !fields[1].isEmpty()) {
       html += tableRow(fields);
     }
   }

@@ -12,14 +12,14 @@ void CSVFormatter::setStreamCodec(QTextStream& stream) { stream.setCodec(kCp1251
 
 using namespace csvrecord;
 
-void CSVFormatter::writeHeader(QTextStream& out) { out << kTitle << '\n'; }
+void CSVFormatter::writeHeader(QTextStream& out) { out << textOf(kTitle); }
 
 void CSVFormatter::writeFileStart(QTextStream& out, QString name) {
-  out << kFile << ';' << name << '\n';
+  out << textOf(kFile) << name << '\n';
 }
 
 void CSVFormatter::writeChunkStart(QTextStream& out, QString name) {
-  out << kChunk << ';' << name << '\n';
+  out << textOf(kChunk) << name << '\n';
 }
 
 void CSVFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
@@ -27,8 +27,7 @@ void CSVFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
   // One piece per row: the stream's work per insertion outweighs the row's.
   QString row;
   row.reserve(text.size() + 40);
-  row += QLatin1String(kLine);
-  row += QLatin1String(";\"");
+  row += textOf(kQuotedLine);
   row += text;
   row += QLatin1String("\";");
   row += QLatin1Char(doubleQuoted ? '1' : '0');
@@ -40,7 +39,7 @@ void CSVFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
   out << row;
 }
 
-void CSVFormatter::writeChunkEnd(QTextStream& out, QString) { out << kEndChunk << '\n'; }
+void CSVFormatter::writeChunkEnd(QTextStream& out, QString) { out << textOf(kEndChunk); }
 
 void CSVFormatter::writeFileEnd(QTextStream& out, QString) { out << "\n\n"; }
 

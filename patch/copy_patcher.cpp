@@ -5,6 +5,7 @@
 #include <QVector>
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "patch/line_patcher.h"
 #include "scan/cp1251_codec.h"
@@ -69,7 +70,8 @@ bool fillLineBytes(const char* line, int size, const LineEntry* const* rows, int
     }
   }
   for (const EscapedQuote& quote : kEscapedQuotes) {
-    if (containsBytes(line, size, quote.marker, int(std::strlen(quote.marker)))) return false;
+    const int markerSize = int(std::char_traits<char>::length(quote.marker));
+    if (containsBytes(line, size, quote.marker, markerSize)) return false;
   }
   QVarLengthArray<std::pair<int, int>, 32> spans;  // content of each literal
   char closing = 0;
@@ -183,7 +185,7 @@ bool patchCopy(const QByteArray& source, const FileEntry& file, QByteArray& copy
   const SourceLines lines(source);
   const QVector<const LineEntry*> rows = rowsByLine(file, lines.count());
   PatchedLines patched;
-  if (!rows.isEmpty()) patched.slotOf.fill(-1, int(lines.count()));
+  if (!rows.isEmpty()) patched.slotOf = QVector<int>(int(lines.count()), -1);
   forEachRowLine(rows, [&](quint32 index, const LineEntry* const* lineRows, int rowCount) {
     patched.slotOf[int(index)] = patched.lines.size();
     patched.lines.append(patchAtOnce(lines, index, lineRows, rowCount));

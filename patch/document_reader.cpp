@@ -142,11 +142,13 @@ QList<ReaderWarning> readNormalisedDocument(QString xhtml, DocumentModel& model)
 
 void printReaderLines(const DocumentModel& model, const QList<ReaderWarning>& warnings) {
   int record = 0;
-  int next = 0;  // the next warning to print
+  int next = 0;  // the next warning to print, placed before record `nextPlace`
+  int nextPlace = warnings.isEmpty() ? INT_MAX : warnings.first().recordsBefore;
   // Prints the warnings placed before the record about to be printed.
   const auto printWarnings = [&]() {
-    for (; next < warnings.size() && warnings[next].recordsBefore <= record; ++next) {
+    while (nextPlace <= record) {
       printLines(QStringList(warnings[next].line));
+      nextPlace = ++next < warnings.size() ? warnings[next].recordsBefore : INT_MAX;
     }
     ++record;
   };
@@ -162,8 +164,7 @@ void printReaderLines(const DocumentModel& model, const QList<ReaderWarning>& wa
       }
     }
   }
-  record = INT_MAX;
-  printWarnings();
+  for (; next < warnings.size(); ++next) printLines(QStringList(warnings[next].line));
 }
 
 void readDocument(QTextStream& in, DocumentModel& model, SerializeFormatter& formatter) {

@@ -16,17 +16,9 @@ struct Cursor {
   const char* at;
   const char* end;
 
-  // Steps over the fixed texts when the bytes continue with all of them,
-  // one after the other; else stays.
-  template <int... N>
-  bool take(const char (&... fixed)[N]) {
-    const char* start = at;
-    if ((takeOne(fixed) && ...)) return true;
-    at = start;
-    return false;
-  }
+  // Steps over `fixed` when the bytes continue with it.
   template <int N>
-  bool takeOne(const char (&fixed)[N]) {
+  bool take(const char (&fixed)[N]) {
     constexpr int size = N - 1;
     if (end - at < size || std::memcmp(at, fixed, size) != 0) return false;
     at += size;
@@ -291,19 +283,19 @@ bool takeCsvRow(Cursor& c, QList<LineEntry>& lines) {
 
 bool readCsv(Cursor& c, DocumentModel& model) {
   using namespace csvrecord;
-  if (!c.take(kTitle, "\n")) return false;
-  while (c.take(kFile, ";")) {
+  if (!c.take(kTitle)) return false;
+  while (c.take(kFile)) {
     model.append(FileEntry());
     FileEntry& file = model.last();
     if (!takeCsvName(c, file.name)) return false;
-    while (c.take(kChunk, ";")) {
+    while (c.take(kChunk)) {
       file.chunks.append(ChunkEntry());
       ChunkEntry& chunk = file.chunks.last();
       if (!takeCsvName(c, chunk.name)) return false;
-      while (c.take(kLine, ";\"")) {
+      while (c.take(kQuotedLine)) {
         if (!takeCsvRow(c, chunk.lines)) return false;
       }
-      if (!c.take(kEndChunk, "\n")) return false;
+      if (!c.take(kEndChunk)) return false;
     }
     if (!c.take("\n\n")) return false;
   }

@@ -4,46 +4,57 @@
 
 #include "console/console_line.h"
 
-const EscapedQuote kEscapedQuotes[2] = {{"<DQUOTE>", "&quot;", "\\\"", '"'},
-                                        {"<SQUOTE>", "&apos;", "\\'", '\''}};
-
 namespace {
 
-// Replaces each escaped quote's spelling `from` with its spelling `to`.
-QString respelled(QString text, const char* EscapedQuote::*from, const char* EscapedQuote::*to) {
-  for (const EscapedQuote& quote : kEscapedQuotes) {
-    text.replace(QLatin1String(quote.*from), QLatin1String(quote.*to));
+// The spellings of kEscapedQuotes as texts, made once: the scanner and the
+// patcher convert every line and literal that holds one.
+enum Spelling { kMarker, kEntity, kEscape };
+
+struct Spellings {
+  QString of[2][3];
+  Spellings() {
+    for (int k = 0; k < 2; ++k) {
+      const EscapedQuote& quote = kEscapedQuotes[k];
+      of[k][kMarker] = QLatin1String(quote.marker);
+      of[k][kEntity] = QLatin1String(quote.entity);
+      of[k][kEscape] = QLatin1String(quote.escape);
+    }
   }
+};
+
+const Spellings kSpellings;
+
+// Replaces each escaped quote's spelling `from` with its spelling `to`.
+QString respelled(QString text, Spelling from, Spelling to) {
+  for (const auto& quote : kSpellings.of) text.replace(quote[from], quote[to]);
   return text;
 }
 
 // The document keeps an escaped quote of a double-quoted literal as an
 // entity, and that of a single-quoted one in its source form.
 QString convertLiteralText(QString text, bool doubleQuoted) {
-  if (doubleQuoted) return markersToEntities(std::move(text));
-  return unmaskEscapedQuotes(std::move(text));
+  if (!text.contains(QLatin1Char('<'))) return text;
+  return respelled(std::move(text), kMarker, doubleQuoted ? kEntity : kEscape);
 }
 
 }  // namespace
 
 QString maskEscapedQuotes(QString line) {
   if (!line.contains(QLatin1Char('\\'))) return line;
-  return respelled(std::move(line), &EscapedQuote::escape, &EscapedQuote::marker);
+  return respelled(std::move(line), kEscape, kMarker);
 }
 
 QString unmaskEscapedQuotes(QString masked) {
   if (!masked.contains(QLatin1Char('<'))) return masked;
-  return respelled(std::move(masked), &EscapedQuote::marker, &EscapedQuote::escape);
+  return respelled(std::move(masked), kMarker, kEscape);
 }
 
 QString markersToEntities(QString masked) {
   if (!masked.contains(QLatin1Char('<'))) return masked;
-  return respelled(std::move(masked), &EscapedQuote::marker, &EscapedQuote::entity);
+  return respelled(std::move(masked), kMarker, kEntity);
 }
 
-QString entitiesToEscapes(QString text) {
-  return respelled(std::move(text), &EscapedQuote::entity, &EscapedQuote::escape);
-}
+QString entitiesToEscapes(QString text) { return respelled(std::move(text), kEntity, kEscape); }
 
 ScannedLine scanLine(const QString& line) {
   ScannedLine scanned;

@@ -36,7 +36,8 @@ struct EscapedQuote {
 
 /// The two escaped quotes, the double quote first: the order in which every
 /// conversion below goes.
-extern const EscapedQuote kEscapedQuotes[2];
+inline constexpr EscapedQuote kEscapedQuotes[2] = {{"<DQUOTE>", "&quot;", "\\\"", '"'},
+                                                   {"<SQUOTE>", "&apos;", "\\'", '\''}};
 
 /// Replaces every backslash-double-quote with "<DQUOTE>", then every
 /// backslash-apostrophe with "<SQUOTE>", so escaped quotes never delimit.

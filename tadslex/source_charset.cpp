@@ -43,26 +43,20 @@ QString normalizeCharsetName(const QString& name) {
 
 SourceCharset detectSourceCharset(const QByteArray& source) {
   SourceCharset charset;
-  switch (byteOrderMarkOf(source)) {
-    case ByteOrderMark::Utf8:
-      charset.hasBom = true;
-      charset.bomLength = 3;
-      readDirective(source, 3, charset);  // redundant, but the compiler allows it
-      charset.name = QStringLiteral("utf-8");
-      break;
-    case ByteOrderMark::Utf16Le:
-    case ByteOrderMark::Utf32Le:  // the compiler knows no UTF-32
-      charset.hasBom = true;
-      charset.bomLength = 2;
-      charset.name = QStringLiteral("utf-16le");
-      break;
-    case ByteOrderMark::Utf16Be:
-      charset.hasBom = true;
-      charset.bomLength = 2;
-      charset.name = QStringLiteral("utf-16be");
-      break;
-    default:
-      readDirective(source, 0, charset);
+  const ByteOrderMark mark = byteOrderMarkOf(source);
+  if (mark == ByteOrderMark::Utf8) {
+    charset.hasBom = true;
+    charset.bomLength = 3;
+    readDirective(source, 3, charset);  // redundant, but the compiler allows it
+    charset.name = QStringLiteral("utf-8");
+  } else if (mark == ByteOrderMark::Utf16Le || mark == ByteOrderMark::Utf16Be ||
+             mark == ByteOrderMark::Utf32Le) {  // taken for the UTF-16 mark it begins with
+    charset.hasBom = true;
+    charset.bomLength = 2;
+    charset.name =
+        mark == ByteOrderMark::Utf16Be ? QStringLiteral("utf-16be") : QStringLiteral("utf-16le");
+  } else {
+    readDirective(source, 0, charset);
   }
   return charset;
 }
