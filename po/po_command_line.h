@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "formats/document_format.h"
+
 /// The options of `brisvane-po play` (see po/play_run.h).
 struct PlaySettings {
   QString build;      ///< --build: the shell command that builds a copy
@@ -19,18 +21,18 @@ struct PlaySettings {
 struct PoConfig {
   enum class Command { Extract, Apply, Import, Play };
   Command command = Command::Extract;
-  QString rootDir;                 ///< --root-dir: the TADS project, only read
-  QStringList ignoreList;          ///< --ignore, split as Brisvane splits it
+  QString rootDir;         ///< --root-dir: the TADS project, only read
+  QStringList ignoreList;  ///< --ignore, split as Brisvane splits it
   QString fromCharset = QStringLiteral("windows-1251");  ///< --from-charset
-  bool contextByDefinition = false;  ///< extract --context=definition
-  QString output;                  ///< -o: the template (extract) or PO file (import)
-  QString poFile;                  ///< apply --po
-  QString resDir;                  ///< apply --res-dir
-  bool toUtf8 = false;             ///< apply --to-charset=utf-8
-  QString format;                  ///< import --format: "html" or "csv"
-  QString inDoc;                   ///< import --in-doc
-  QString playFrom;                ///< extract --play-from: an earlier play template
-  PlaySettings play;               ///< play's own options
+  bool contextByDefinition = false;                      ///< extract --context=definition
+  QString output;                                ///< -o: the template (extract) or PO file (import)
+  QString poFile;                                ///< apply --po
+  QString resDir;                                ///< apply --res-dir
+  bool toUtf8 = false;                           ///< apply --to-charset=utf-8
+  DocumentFormat format = DocumentFormat::Html;  ///< import --format
+  QString inDoc;                                 ///< import --in-doc
+  QString playFrom;                              ///< extract --play-from: an earlier play template
+  PlaySettings play;                             ///< play's own options
 };
 
 /// What the command line asks for.
