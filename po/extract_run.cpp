@@ -9,12 +9,9 @@
 #include "po/template_builder.h"
 
 int runExtract(const PoConfig& config, QTextStream& out, QTextStream& err) {
-  if (!QFileInfo(config.rootDir).isDir()) {
-    err << "brisvane-po: " << config.rootDir << ": no such folder\n";
-    return 2;
-  }
-  if (!describeSource(QByteArray(), config.fromCharset).codec) {
-    err << "brisvane-po: --from-charset: unknown character set '" << config.fromCharset << "'\n";
+  const QString usage = projectProblem(config.rootDir, config.fromCharset);
+  if (!usage.isEmpty()) {
+    err << "brisvane-po: " << usage << '\n';
     return 2;
   }
   TemplateBuilder builder(config.contextByDefinition);

@@ -153,12 +153,9 @@ void onSignal(int) { stopShells(); }
 }  // namespace
 
 int runPlay(const PoConfig& config, QTextStream& out, QTextStream& err) {
-  if (!QFileInfo(config.rootDir).isDir()) {
-    err << "brisvane-po: " << config.rootDir << ": no such folder\n";
-    return 2;
-  }
-  if (!describeSource(QByteArray(), config.fromCharset).codec) {
-    err << "brisvane-po: --from-charset: unknown character set '" << config.fromCharset << "'\n";
+  const QString usage = projectProblem(config.rootDir, config.fromCharset);
+  if (!usage.isEmpty()) {
+    err << "brisvane-po: " << usage << '\n';
     return 2;
   }
   for (const QString& path : {config.output, config.play.report}) {
