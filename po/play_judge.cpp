@@ -4,15 +4,10 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include "po/play_notes.h"
 #include "po/play_prose.h"
 
 namespace {
-
-QString quoted(const QString& text) {
-  const QString line = text.simplified();
-  return QLatin1Char('"') + (line.size() <= 100 ? line : line.left(97) + QStringLiteral("...")) +
-         QLatin1Char('"');
-}
 
 /// True when `text` holds `word` with no letter or digit straight before or after it.
 bool holdsWord(const QString& text, const QString& word) {
@@ -121,7 +116,7 @@ TrialOutcome PlayJudge::judgeRun(const ShellResult& run, const Transcript& playe
     const QString was = reference_.line(reference_.lineOf(at));
     const QString became = played.line(played.lineOf(playedAt));
     outcome.detail = QStringLiteral("%1: the copy printed %2 where the game printed %3")
-                         .arg(when, quoted(became), quoted(was));
+                         .arg(when, quotedText(became), quotedText(was));
   }
   outcome.suspects = suspectsAround(played, playedAt, at);
   return withLikeCode(outcome);

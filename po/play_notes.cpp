@@ -7,12 +7,14 @@ namespace {
 const QString kPrefix = QStringLiteral("play: ");
 const QString kChanging = QStringLiteral("play: changing it changes the game");
 
-QString shortened(const QString& text) {
-  const QString line = text.simplified();
-  return line.size() <= 200 ? line : line.left(197) + QStringLiteral("...");
-}
-
 }  // namespace
+
+QString quotedText(const QString& text, int limit) {
+  const QString line = text.simplified();
+  return QLatin1Char('"') +
+         (line.size() <= limit ? line : line.left(limit - 3) + QStringLiteral("...")) +
+         QLatin1Char('"');
+}
 
 QString shownNote(const QString& command) {
   return kPrefix + QStringLiteral("shown in play after \"%1\"")
@@ -58,8 +60,8 @@ int warnGameChanging(const QVector<PoEntry>& entries, const QString& poFile, QTe
       continue;
     }
     err << poFile << ": warning: " << entry.references.value(0, QStringLiteral("(no place)"))
-        << ": the translation of \"" << shortened(entry.msgid)
-        << "\" is written although play found that changing it changes the game\n";
+        << ": the translation of " << quotedText(entry.msgid, 200)
+        << " is written although play found that changing it changes the game\n";
     ++warned;
   }
   return warned;

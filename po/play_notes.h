@@ -22,6 +22,10 @@ QString shownNote(const QString& command);
 QString gameChangingNote(const QString& how);
 QString notReachedNote();
 
+/// `text` on one line in double quotes, white space collapsed, cut with
+/// "..." after `limit` characters: how play's lines show a text.
+QString quotedText(const QString& text, int limit = 100);
+
 /// True when `comment` is a `play:` line.
 bool isPlayNote(const QString& comment);
 /// True when `comments` hold the line of an entry that changes the game.

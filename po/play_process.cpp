@@ -83,6 +83,8 @@ void setCloseOnExec(int fd) { ::fcntl(fd, F_SETFD, FD_CLOEXEC); }
 ShellResult runShell(const QString& command, const QString& folder, int timeoutSeconds,
                      const QStringList& commands) {
   ShellResult result;
+  // A program that stops reading its input must not end this one.
+  ::signal(SIGPIPE, SIG_IGN);
   const auto begin = Clock::now();
   const QByteArray commandBytes = command.toLocal8Bit();
   const QByteArray folderBytes = QFile::encodeName(folder);
@@ -102,6 +104,7 @@ ShellResult runShell(const QString& command, const QString& folder, int timeoutS
   const pid_t pid = ::fork();
   if (pid == 0) {
     ::setpgid(0, 0);
+    ::signal(SIGPIPE, SIG_DFL);
     const int input = feeding ? in[0] : ::open("/dev/null", O_RDONLY);
     if (::chdir(folderBytes.constData()) != 0 || input < 0) ::_exit(127);
     ::dup2(input, 0);

@@ -58,11 +58,6 @@ bool readWalkthrough(const QString& path, QStringList& commands, QString& error)
   return true;
 }
 
-QString shortened(const QString& text) {
-  const QString line = text.simplified();
-  return line.size() <= 60 ? line : line.left(57) + QStringLiteral("...");
-}
-
 QString cpuSeconds() {
   rusage self{}, children{};
   getrusage(RUSAGE_SELF, &self);
@@ -99,13 +94,9 @@ void printSummary(const PoConfig& config, const PlayProject& project, const Play
   for (int i = 0; i < entries; ++i) {
     const EntryClass& found = session.classes()[i];
     if (found.kind != EntryClass::Kind::ChangesTheGame) continue;
-    out << project.entries()[i].reference << ": \"" << shortened(project.entries()[i].msgid)
-        << "\": changing it changes the game (" << found.how << "): " << found.detail << '\n';
+    out << project.entries()[i].reference << ": " << quotedText(project.entries()[i].msgid, 60)
+        << ": changing it changes the game (" << found.how << "): " << found.detail << '\n';
   }
-}
-
-QString quoted(const QString& text) {
-  return QLatin1Char('"') + shortened(text) + QLatin1Char('"');
 }
 
 /// The stretches of the translated transcript that are not translated, and
@@ -126,10 +117,10 @@ void printCoverage(const PoConfig& config, const PlayProject& project, const Pla
     const QString text = played.transcript.text().mid(stretch.begin, stretch.end - stretch.begin);
     if (stretch.source == StretchSource::Untranslated) {
       const PlayEntry& entry = project.entries()[stretch.entry];
-      out << "  untranslated: " << entry.reference << ": " << quoted(text) << " (msgid "
-          << quoted(entry.msgid) << ")\n";
+      out << "  untranslated: " << entry.reference << ": " << quotedText(text) << " (msgid "
+          << quotedText(entry.msgid) << ")\n";
     } else if (stretch.source == StretchSource::NoEntry) {
-      out << "  from no entry: " << quoted(text) << '\n';
+      out << "  from no entry: " << quotedText(text) << '\n';
     }
   }
   if (played.untracedFrom >= 0) {

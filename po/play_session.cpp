@@ -174,6 +174,48 @@ bool PlaySession::start(QString& error) {
   return true;
 }
 
+namespace {
+
+void joinAll(std::vector<std::thread>& threads) {
+  for (std::thread& thread : threads) {
+    if (thread.joinable()) thread.join();
+  }
+}
+
+}  // namespace
+
+/// The copies at work: a thread per copy waits for its build and run.
+struct PlaySession::Pool {
+  explicit Pool(int copies) : threads(size_t(copies)), busy(copies, false) {}
+  ~Pool() { joinAll(threads); }
+  Completions completions;
+  std::vector<std::thread> threads;
+  QVector<bool> busy;
+};
+
+bool PlaySession::startTrials(GroupSearch& search, Pool& pool, int buildTimeout, int runTimeout,
+                              QString& error) {
+  const auto original = [this](const QString& path) { return this->original(path); };
+  for (int copy = 0; copy < copies_.size(); ++copy) {
+    Trial trial;
+    if (pool.busy[copy] || !search.next(trial)) continue;
+    if (!copies_[copy].bringTo(standInFiles(trial.entries), original, error)) return false;
+    pool.busy[copy] = true;
+    ++tried_;
+    const QString root = copies_[copy].root();
+    Completions& completions = pool.completions;
+    pool.threads[size_t(copy)] =
+        std::thread([this, copy, root, trial, buildTimeout, runTimeout, &completions] {
+          Finished finished;
+          finished.copy = copy;
+          finished.trial = trial;
+          buildAndPlay(root, buildTimeout, runTimeout, finished.build, finished.run);
+          completions.put(std::move(finished));
+        });
+  }
+  return true;
+}
+
 bool PlaySession::classify(QString& error) {
   const QVector<PlayEntry>& entries = project_.entries();
   QVector<bool> everShown(entries.size(), false);
@@ -187,41 +229,17 @@ bool PlaySession::classify(QString& error) {
   const PlayJudge judge(project_, reference_, referenceExit_);
   const int buildTimeout = trialTimeout(referenceBuild_, commands_.timeout);
   const int runTimeout = trialTimeout(referenceRun_, commands_.timeout);
-  Completions completions;
-  std::vector<std::thread> threads(copies_.size());
-  QVector<bool> busy(copies_.size(), false);
+  Pool pool(copies_.size());
+  // The transcripts of copies that played with (nearly) every entry: the
+  // last of them gives the classes.
   QHash<int, Transcript> played;
-  const auto original = [this](const QString& path) { return this->original(path); };
   while (!search.finished()) {
-    for (int copy = 0; copy < copies_.size(); ++copy) {
-      Trial trial;
-      if (busy[copy] || !search.next(trial)) continue;
-      if (!copies_[copy].bringTo(standInFiles(trial.entries), original, error)) {
-        for (std::thread& thread : threads) {
-          if (thread.joinable()) thread.join();
-        }
-        return false;
-      }
-      busy[copy] = true;
-      ++tried_;
-      const QString root = copies_[copy].root();
-      threads[copy] =
-          std::thread([this, copy, root, trial, buildTimeout, runTimeout, &completions] {
-            Finished finished;
-            finished.copy = copy;
-            finished.trial = trial;
-            buildAndPlay(root, buildTimeout, runTimeout, finished.build, finished.run);
-            completions.put(std::move(finished));
-          });
-    }
-    if (!busy.contains(true)) break;
-    Finished finished = completions.take();
-    threads[finished.copy].join();
-    busy[finished.copy] = false;
+    if (!startTrials(search, pool, buildTimeout, runTimeout, error)) return false;
+    if (!pool.busy.contains(true)) break;
+    Finished finished = pool.completions.take();
+    pool.threads[size_t(finished.copy)].join();
+    pool.busy[finished.copy] = false;
     if (shellsStopped()) {
-      for (std::thread& thread : threads) {
-        if (thread.joinable()) thread.join();
-      }
       error = QStringLiteral("interrupted");
       return false;
     }
@@ -229,7 +247,7 @@ bool PlaySession::classify(QString& error) {
     if (finished.build.timedOut || finished.build.exitCode != 0) {
       outcome = judge.buildFailed(finished.build);
     } else {
-      Transcript transcript(finished.run.output);
+      const Transcript transcript(finished.run.output);
       outcome = judge.judgeRun(finished.run, transcript, runTimeout);
       if (outcome.kind == TrialOutcome::Kind::Plays) {
         for (const QPair<int, int>& shown : transcript.tagsShown()) {

@@ -64,7 +64,11 @@ class PlaySession {
  private:
   struct Finished;
   class Completions;
+  struct Pool;
 
+  /// Starts a trial in every idle copy while the search has one to give.
+  bool startTrials(GroupSearch& search, Pool& pool, int buildTimeout, int runTimeout,
+                   QString& error);
   QHash<QString, QByteArray> standInFiles(const QVector<int>& entries) const;
   QByteArray original(const QString& relativePath) const;
   /// Builds and plays the copy in `root` as it stands.
