@@ -1,7 +1,5 @@
 #include "po/extract_run.h"
 
-#include <QFileInfo>
-
 #include "po/play_notes.h"
 #include "po/po_catalog.h"
 #include "po/project_sources.h"
@@ -47,8 +45,9 @@ int runExtract(const PoConfig& config, QTextStream& out, QTextStream& err) {
   }
   out << config.output << ": " << builder.entryCount() << " entries from " << literals
       << " literals in " << sources.size() << " files";
-  if (!config.playFrom.isEmpty())
+  if (!config.playFrom.isEmpty()) {
     out << ", " << carried << " play classes from " << config.playFrom;
+  }
   out << '\n';
   return problems == 0 ? 0 : 1;
 }

@@ -7,9 +7,8 @@
 #          the stand-in of MEASURE (bench/play_measure.cpp) on every entry
 #          shown or not reached builds and plays the reference
 #   po     examples/tads3 with its Russian PO, two shown entries made fuzzy:
-#          the untranslated stretches are exactly theirs, the page checks its
-#          counts in Chromium, msgmerge and extract --play-from carry the
-#          classes, apply warns of a translation of a game-changing entry
+#          the untranslated stretches are exactly theirs, msgmerge carries
+#          the classes, the page checks its counts in Chromium
 # Exit code 77 (a skip) where the compilers (in $BRISVANE_TADS_DIR) or
 # another instrument a case needs are missing.
 set -euo pipefail
@@ -82,28 +81,22 @@ po)
   diff -u <(printf '"A ledger bound in green cloth."\n"Clock Street"\n') \
     <(sed -n 's/^  untranslated: .*(msgid \(.*\))$/\1/p' "$work/play.out" | sort -u) ||
     failed "the untranslated stretches"
-  # The classes travel with msgmerge, and extract --play-from gives them back.
+  # The classes travel with msgmerge.
   msgmerge --quiet -o "$work/merged.po" "$work/ru.po" "$work/play.pot"
-  [[ $(msggrep -X -e 'play: shown in play' "$work/merged.po" | grep -c '^msgid') -gt 20 ]] ||
+  diff -u <(classes "$work/play.pot") <(classes "$work/merged.po") ||
     failed "msgmerge carrying the classes"
-  "$po" extract --root-dir="$example/game" --play-from="$work/play.pot" -o "$work/again.pot" \
-    >/dev/null
-  diff -u <(classes "$work/play.pot") <(classes "$work/again.pot") || failed "extract --play-from"
-  # A translation of an entry that changes the game is applied with a warning.
-  sed '/^msgid "wind"$/{n;s/.*/msgstr "crank"/}' "$work/merged.po" >"$work/wind.po"
-  "$po" apply --root-dir="$example/game" --po="$work/wind.po" --to-charset=utf-8 \
-    --res-dir="$work/copy" >/dev/null 2>"$work/apply.log"
-  grep -q ': the translation of "wind" is written although play found' "$work/apply.log" ||
-    failed "the warning of apply"
-  command -v chromium >/dev/null || skip "chromium not installed (the report page is not checked)"
-  profile="$(mktemp -d)"
-  chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-    --disable-background-networking --disable-component-update --disable-sync \
-    --user-data-dir="$profile" --dump-dom "file://$work/page.html" >"$work/page.dom" 2>/dev/null
-  rm -rf "$profile"
-  grep -q 'data-check="ok"' "$work/page.dom" || failed "the page's own check in Chromium"
-  grep -q 'data-kind="untranslated" data-stretches="[1-9]' "$work/page.dom" ||
-    failed "the untranslated stretches of the page"
+  if ! command -v chromium >/dev/null; then
+    ((fail)) || skip "chromium not installed (the report page is not checked)"
+  else
+    profile="$(mktemp -d)"
+    chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+      --disable-background-networking --disable-component-update --disable-sync \
+      --user-data-dir="$profile" --dump-dom "file://$work/page.html" >"$work/page.dom" 2>/dev/null
+    rm -rf "$profile"
+    grep -q 'data-check="ok"' "$work/page.dom" || failed "the page's own check in Chromium"
+    grep -q 'data-kind="untranslated" data-stretches="[1-9]' "$work/page.dom" ||
+      failed "the untranslated stretches of the page"
+  fi
   ;;
 esac
 ((fail)) && cat "$work"/*.log "$work"/*.out 2>/dev/null | head -40
