@@ -76,7 +76,9 @@ TrialOutcome PlayJudge::buildFailed(const ShellResult& build) const {
     for (int i = 0; i < project_.entries().size(); ++i) {
       for (const QPair<int, int>& at : project_.entries()[i].lines) {
         const QString& file = files[at.first].relativePath;
-        if (qAbs(at.second - number) <= 2 && (path.endsWith(file) || file.endsWith(path))) {
+        const bool same = path == file || path.endsWith(QLatin1Char('/') + file) ||
+                          file.endsWith(QLatin1Char('/') + path);
+        if (qAbs(at.second - number) <= 2 && same) {
           named.append(i);
           break;
         }
