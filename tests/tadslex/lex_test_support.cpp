@@ -2,23 +2,12 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <QStringList>
 
 QByteArray quotesOf(QuoteKind quote) {
-  switch (quote) {
-    case QuoteKind::Double:
-      return "\"";
-    case QuoteKind::Single:
-      return "'";
-    case QuoteKind::TripleDouble:
-      return "\"\"\"";
-    case QuoteKind::TripleSingle:
-      return "'''";
-  }
-  return QByteArray();
+  const char* quotes[] = {"\"", "'", "\"\"\"", "'''"};
+  return quotes[int(quote)];
 }
-
-}  // namespace
 
 LexResult lexChecked(const QByteArray& source, TadsDialect dialect, const QString& label) {
   LexResult result = lexTads(source, dialect);
@@ -54,19 +43,23 @@ QByteArray textsOf(const LexResult& result) {
   return out;
 }
 
+QByteArray contextsOf(const LexResult& result) {
+  QStringList out;
+  for (const TadsLiteral& lit : result.literals) {
+    QString s = QString::fromUtf8(lit.text);
+    if (lit.role == LiteralRole::Vocabulary) s += QLatin1Char('!');
+    s += QLatin1Char('@') + lit.definition;
+    if (!lit.property.isEmpty()) s += QLatin1Char('.') + lit.property;
+    if (lit.templateSlot >= 0) s += QStringLiteral("#%1").arg(lit.templateSlot);
+    out << s;
+  }
+  return out.join(QStringLiteral(" | ")).toUtf8();
+}
+
 QString problemsOf(const LexResult& result) {
   QString out;
   for (const LexProblem& p : result.problems) {
     out += QStringLiteral("%1: %2\n").arg(p.line).arg(p.message);
   }
   return out;
-}
-
-void expectLexed(const std::vector<LexCase>& cases, TadsDialect dialect,
-                 QByteArray (*render)(const LexResult&)) {
-  for (const LexCase& c : cases) {
-    LexResult r = lexChecked(c.source, dialect, QString::fromUtf8(c.fact));
-    EXPECT_EQ(render(r), QByteArray(c.expected)) << c.fact;
-    EXPECT_EQ(problemsOf(r), QString::fromUtf8(c.problems)) << c.fact;
-  }
 }

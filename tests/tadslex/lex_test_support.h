@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QString>
 #include <ostream>
-#include <vector>
 
 #include "tadslex/tads_lexer.h"
 
@@ -18,22 +17,15 @@ LexResult lexChecked(const QByteArray& source, TadsDialect dialect = TadsDialect
 /// per depth (`["a <<x ? 'b' : 'c'>>"][^b][^c]`).
 QByteArray textsOf(const LexResult& result);
 
+/// Each literal as `text@definition.property#slot`, `!` after the text of
+/// vocabulary, `.property` and `#slot` only where there is one; " | " between.
+QByteArray contextsOf(const LexResult& result);
+
 /// The problems as "line: message" lines.
 QString problemsOf(const LexResult& result);
 
-/// One row of a table of lexer facts: the source, what a rendering of its
-/// literals must give, and the problems as problemsOf() writes them.
-struct LexCase {
-  const char* fact;
-  const char* source;
-  const char* expected;
-  const char* problems = "";
-};
-
-/// Lexes each case's source (lexChecked) and compares `render` of the result
-/// and its problems with the case's, byte for byte.
-void expectLexed(const std::vector<LexCase>& cases, TadsDialect dialect,
-                 QByteArray (*render)(const LexResult&));
+/// The quotes a literal of `quote` stands between.
+QByteArray quotesOf(QuoteKind quote);
 
 /// Lets test failures show strings as text.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
