@@ -72,7 +72,7 @@ TEST_P(ImportDemo, CorrectionsArriveWhereNewModePutsThem) {
   // Every line new mode changed reads the same in the applied copy, but for
   // the escaped quote that new mode leaves as the document's entity.
   int changedLines = 0;
-  for (const QString& relative : potest::readTree(kGame).keys()) {
+  for (const QString& relative : testfiles::readTree(kGame).keys()) {
     if (!relative.endsWith(QLatin1String(".t")) || relative.startsWith(QLatin1String("stdlib/")))
       continue;
     const QStringList original = sourceLines(kGame + '/' + relative);

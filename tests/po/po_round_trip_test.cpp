@@ -2,35 +2,13 @@
 
 #include <QTemporaryDir>
 
+#include "bench/synthetic_source.h"
 #include "po_test_support.h"
 #include "tadslex/tads_lexer.h"
 
 using namespace potest;
 
 namespace {
-
-/// A project of `files` files holding every form of literal many times.
-void generateProject(const QString& root, int files) {
-  for (int f = 0; f < files; ++f) {
-    QByteArray text = "#charset \"latin1\"\n// File " + QByteArray::number(f) + ": don't\n";
-    for (int o = 0; o < 40; ++o) {
-      const QByteArray n = QByteArray::number(f * 100 + o);
-      text += "thing" + n + ": Thing 'thing " + n +
-              "' 'thing'\n"
-              "    desc = \"Thing number " +
-              n +
-              " stands\n        here, <<isLit ? 'lit' : 'dark'>>,\n"
-              "        quite \\\"still\\\". \"\n"
-              "    mood = \"<<one of>>calm " +
-              n +
-              "<<or>>angry<<stopping>>\"\n"
-              "    name = '''thing's " +
-              n + "'''\n    pattern = R'thing" + n + "'\n;\n";
-    }
-    testfiles::writeFile(root + QStringLiteral("/part%1/file%2.t").arg(f % 7).arg(f), text);
-  }
-  QFile::link(QStringLiteral("part1"), root + QStringLiteral("/linked"));
-}
 
 QStringList msgids(const QString& path) {
   QStringList texts;
@@ -48,7 +26,10 @@ TEST_P(PoIdentity, AnUntranslatedTemplateGivesTheProjectBack) {
   QString root = fixture(QStringLiteral("forms"));
   QStringList options{QStringLiteral("--ignore=ignored")};
   if (GetParam() == "demo") root = QStringLiteral(BRISVANE_EXAMPLES "/game");
-  if (GetParam() == "generated") generateProject(root = work.filePath(QStringLiteral("big")), 120);
+  if (GetParam() == "generated") {
+    root = work.filePath(QStringLiteral("big"));
+    ASSERT_GT(writeSyntheticProject(root, 120, 1500000, {false, false, true}), 0);
+  }
   if (GetParam() != "forms") options.clear();
   const QString pot = work.filePath(QStringLiteral("game.pot"));
   ASSERT_TRUE(ranPo(QStringList{"extract", "--root-dir=" + root, "-o", pot} + options));
@@ -60,7 +41,7 @@ TEST_P(PoIdentity, AnUntranslatedTemplateGivesTheProjectBack) {
                                 "--res-dir=" + copy} +
                         options,
                     QFileInfo(root).absolutePath()));
-  EXPECT_TRUE(readTree(root) == readTree(copy)) << root.toStdString();
+  EXPECT_TRUE(testfiles::readTree(root) == testfiles::readTree(copy)) << root.toStdString();
 
   if (tool("msgfmt").isEmpty() || tool("pocount").isEmpty()) {
     GTEST_SKIP() << "gettext or translate-toolkit not installed (msgfmt, pocount)";
@@ -120,8 +101,8 @@ TEST(PoRoundTrip, APseudoTranslationComesBackFromTheCopy) {
   found.sort();
   EXPECT_EQ(found, expected);
 
-  const QMap<QString, QByteArray> before = readTree(root);
-  const QMap<QString, QByteArray> after = readTree(copy);
+  const testfiles::Tree before = testfiles::readTree(root);
+  const testfiles::Tree after = testfiles::readTree(copy);
   ASSERT_EQ(before.keys(), after.keys());
   for (const QString& path : before.keys()) {
     if (path.endsWith(QLatin1String(".t"))) {
