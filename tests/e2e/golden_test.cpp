@@ -1,26 +1,6 @@
 // The recorded cases of the three tools, one test per case folder: the tool
-// runs and must leave exactly the recorded exit code, streams and files.
-// Brisvane's cases (e2e/cases/) run in a fresh copy of their work/ folder;
-// brisvane-check's and brisvane-po's (check/fixtures/cases/,
-// po/fixtures/cases/) run in their fixtures/ folder, which must not change.
-// A case folder holds:
-//   args             one argument a line (an empty file: none); $OUT stands
-//                    for an empty scratch folder
-//   expected_exit    the exit code
-//   expected_stdout, expected_stderr
-//                    the bytes of each stream (absent: it stays empty),
-//                    ${WORK} standing for the work folder, $OUT for the
-//                    scratch folder
-//   work/            the work folder's content at the start
-//   expected/        files the work folder must hold at the end, with
-//                    exactly these bytes
-//   unchanged        marker: nothing else in the work folder may be created,
-//                    changed or removed
-//   expected_out/    the scratch folder at the end, byte for byte, links
-//                    followed, a PO file's creation date read as DATE
-//                    (absent: it stays empty)
-//   new_args         Brisvane then runs with these arguments (check cases)
-// A .gitkeep in work/ or expected/ only stands for its folder.
+// runs and must leave exactly the recorded exit code, streams and files. The
+// layout of a case folder is in docs/architecture.md ("Golden cases").
 #include <gtest/gtest.h>
 
 #include <QDir>

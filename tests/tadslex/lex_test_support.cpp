@@ -4,34 +4,12 @@
 
 #include <QStringList>
 
-QByteArray quotesOf(QuoteKind quote) {
-  const char* quotes[] = {"\"", "'", "\"\"\"", "'''"};
-  return quotes[int(quote)];
-}
+#include "literal_invariants.h"
 
 LexResult lexChecked(const QByteArray& source, TadsDialect dialect, const QString& label) {
   LexResult result = lexTads(source, dialect);
-  const std::string where = label.isEmpty() ? source.toStdString() : label.toStdString();
-  int lastBegin = -1;
-  int lastLine = 0;
-  for (const TadsLiteral& lit : result.literals) {
-    const QByteArray quotes = quotesOf(lit.quote);
-    EXPECT_GT(lit.begin, lastBegin) << where;
-    EXPECT_GE(lit.line, lastLine) << where;
-    EXPECT_LE(lit.line, lit.lastLine) << where;
-    EXPECT_TRUE(lit.begin >= 0 && lit.end <= source.size()) << where;
-    EXPECT_EQ(lit.bodyBegin, lit.begin + quotes.size()) << where;
-    EXPECT_EQ(lit.end, lit.bodyEnd + quotes.size()) << where;
-    EXPECT_EQ(source.mid(lit.begin, quotes.size()), quotes) << where;
-    EXPECT_EQ(source.mid(lit.bodyEnd, quotes.size()), quotes) << where;
-    for (const EmbeddedPart& part : lit.embedded) {
-      EXPECT_TRUE(part.begin >= lit.bodyBegin && part.end <= lit.bodyEnd) << where;
-      EXPECT_EQ(source.mid(part.begin, 2), "<<") << where;
-      EXPECT_EQ(source.mid(part.end - 2, 2), ">>") << where;
-    }
-    lastBegin = lit.begin;
-    lastLine = lit.line;
-  }
+  EXPECT_EQ(QString(), brokenInvariant(source, result, dialect))
+      << (label.isEmpty() ? source.toStdString() : label.toStdString());
   return result;
 }
 

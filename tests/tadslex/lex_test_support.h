@@ -7,9 +7,8 @@
 
 #include "tadslex/tads_lexer.h"
 
-/// Lexes `source` and checks the span invariants every literal must keep:
-/// ordered and inside the source, quotes of its kind around an exact body,
-/// embedded parts inside the body. Failures are reported against `label`.
+/// Lexes `source` and checks the invariants every lexing keeps
+/// (brokenInvariant). Failures are reported against `label`.
 LexResult lexChecked(const QByteArray& source, TadsDialect dialect = TadsDialect::Tads3,
                      const QString& label = QString());
 
@@ -23,9 +22,6 @@ QByteArray contextsOf(const LexResult& result);
 
 /// The problems as "line: message" lines.
 QString problemsOf(const LexResult& result);
-
-/// The quotes a literal of `quote` stands between.
-QByteArray quotesOf(QuoteKind quote);
 
 /// Lets test failures show strings as text.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

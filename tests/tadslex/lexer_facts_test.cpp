@@ -1,16 +1,9 @@
-// The facts of TADS about what is a literal, where it ends, what it holds
-// and what the code around it makes of it: one row each in
-// lexer_facts.json, [fact, source, what the lexer shows of it, its problems
-// as "line: message" lines (absent: none)]. A group of rows is read in one
-// dialect and shown one way:
-//   texts     each literal as `[text]`, nested ones marked `^` per depth
-//   parts     each literal's opening quotes, line(s) and spacing other than
-//             collapse, then its embedded parts by kind
-//   contexts  each literal as `text@definition.property#slot`, `!` after
-//             the text of vocabulary
-// The rows of a "compiled" group call show() on their literals; where the
-// TADS compilers are built, the group's rows as one program must print
-// what the lexer reads, spaces as '_' and line breaks as '|'.
+// The facts of TADS literals, one row each in lexer_facts.json: [fact,
+// source, what the lexer shows of it, its problems (absent: none)], in groups
+// of one dialect, each shown one way (texts: textsOf; contexts: contextsOf;
+// parts: each literal's opening quotes, line(s), spacing other than collapse
+// and embedded parts by kind). Where the TADS compilers are built, the rows
+// of a "compiled" group, as one program, print what the lexer reads.
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
@@ -21,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include "lex_test_support.h"
+#include "literal_invariants.h"
 #include "tads_instrument.h"
 #include "test_files.h"
 
