@@ -16,27 +16,21 @@ namespace {
 
 struct Failure {
   const char* name;
-  bool newMode;  ///< else get mode
+  bool newMode;  ///< it fails on c.t, the third copy; get mode on its document
   const char* format;
-  const char* target;      ///< the document or the copy's folder, below the work folder
-  int fullKilobytes;       ///< a tmpfs of this size at full/; 0: none
-  bool sizeLimit;          ///< the tool runs with a file-size limit of 4 or 8 KB
-  const char* lastFile;    ///< the last file the run names
-  const char* failedFile;  ///< the file it cannot write, below the work folder
-  const char* reason;
+  const char* target;  ///< the document or the copy's folder, below the work folder
+  int fullKilobytes;   ///< a tmpfs of this size at full/; 0: none
+  bool sizeLimit;      ///< the tool runs with a file-size limit of 4 or 8 KB
 };
 
+void PrintTo(const Failure& failure, std::ostream* os) { *os << failure.name; }
+
 const Failure kFailures[] = {
-    {"get_html_full_device", false, "html", "/dev/full", 0, false, "d", "/dev/full",
-     "No space left on device"},
-    {"get_csv_full_device", false, "csv", "/dev/full", 0, false, "d", "/dev/full",
-     "No space left on device"},
-    {"get_full_file_system", false, "html", "full/doc.html", 4, false, "d", "full/doc.html",
-     "No space left on device"},
-    // Two pages: a.t and b.t fit, c.t does not.
-    {"new_full_file_system", true, "csv", "full/out", 8, false, "c", "full/out/c.t",
-     "No space left on device"},
-    {"new_file_size_limit", true, "csv", "out", 0, true, "c", "out/c.t", "File too large"},
+    {"get_html_full_device", false, "html", "/dev/full", 0, false},
+    {"get_csv_full_device", false, "csv", "/dev/full", 0, false},
+    {"get_full_file_system", false, "html", "full/doc.html", 4, false},
+    {"new_full_file_system", true, "csv", "full/out", 8, false},  // two pages: a.t and b.t fit
+    {"new_file_size_limit", true, "csv", "out", 0, true},
 };
 
 class WriteFailure : public e2e::Workspace, public testing::WithParamInterface<Failure> {
@@ -53,16 +47,14 @@ class WriteFailure : public e2e::Workspace, public testing::WithParamInterface<F
   void TearDown() override {
     if (mounted_) QProcess::execute("umount", {at("full")});
   }
-  QString path(const char* relative) const {
-    return relative[0] == '/' ? QString(relative) : at(relative);
-  }
   bool mounted_ = false;
 };
 
 TEST_P(WriteFailure, NamesTheFileKeepsWhatItFinishedAndEndsWithOne) {
   const Failure& f = GetParam();
-  if (path(f.target) == "/dev/full" && !QFileInfo::exists("/dev/full"))
-    GTEST_SKIP() << "no /dev/full here";
+  const QString target = f.target[0] == '/' ? QString(f.target) : at(f.target);
+  const QString failed = f.newMode ? target + "/c.t" : target;
+  if (target == "/dev/full" && !QFileInfo::exists(target)) GTEST_SKIP() << "no /dev/full here";
   if (f.fullKilobytes) {
     if (geteuid() != 0)
       GTEST_SKIP() << "a full file system is tested only as root (it mounts a small tmpfs)";
@@ -77,10 +69,10 @@ TEST_P(WriteFailure, NamesTheFileKeepsWhatItFinishedAndEndsWithOne) {
     ASSERT_EQ(0, e2e::runTool(e2e::getArgs(f.format, "doc.csv"), work_).exitCode);
     ASSERT_EQ(0, e2e::runTool(e2e::newArgs(f.format, "doc.csv", "roomy"), work_).exitCode);
   }
-  const QStringList args = f.newMode ? e2e::newArgs(f.format, "doc.csv", path(f.target))
-                                     : e2e::getArgs(f.format, path(f.target));
-  // The limit as the shell sets it, in blocks of 512 or 1024 bytes; writing
-  // past it then fails with EFBIG, as SIGXFSZ is ignored.
+  const QStringList args =
+      f.newMode ? e2e::newArgs(f.format, "doc.csv", target) : e2e::getArgs(f.format, target);
+  // The limit in the shell's blocks (512 or 1024 bytes); SIGXFSZ ignored,
+  // a write past it fails with EFBIG.
   const ProcessRun run =
       f.sizeLimit ? runProcess("/bin/sh",
                                QStringList{"-c", "trap '' XFSZ; ulimit -f 8; exec \"$0\" \"$@\"",
@@ -90,9 +82,9 @@ TEST_P(WriteFailure, NamesTheFileKeepsWhatItFinishedAndEndsWithOne) {
                   : e2e::runTool(args, work_);
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(1, run.exitCode);
-  const std::string tail = std::string("Process file:  \"") + f.lastFile +
-                           "\" \nError! Cannot write file  \"" +
-                           shown(path(f.failedFile).toUtf8()) + "\"  (" + f.reason + "). \n";
+  const std::string tail = std::string("Process file:  \"") + (f.newMode ? "c" : "d") +
+                           "\" \nError! Cannot write file  \"" + shown(failed.toUtf8()) + "\"  (" +
+                           (f.sizeLimit ? "File too large" : "No space left on device") + "). \n";
   const std::string got = shown(run.standardError);
   EXPECT_EQ(tail, got.substr(got.size() - std::min(got.size(), tail.size()))) << got;
   EXPECT_EQ(std::string::npos, got.find("Finished"));
@@ -101,15 +93,13 @@ TEST_P(WriteFailure, NamesTheFileKeepsWhatItFinishedAndEndsWithOne) {
     expected.remove("c.t");
     expected.remove("d.t");
     EXPECT_EQ(2, expected.size());
-    EXPECT_EQ(expected, testfiles::readTree(path(f.target)));
-  } else if (path(f.failedFile) != "/dev/full") {
-    EXPECT_FALSE(QFileInfo::exists(path(f.failedFile)));
+    EXPECT_EQ(expected, testfiles::readTree(target));
+  } else if (failed != "/dev/full") {
+    EXPECT_FALSE(QFileInfo::exists(failed));
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, WriteFailure, testing::ValuesIn(kFailures),
-                         [](const testing::TestParamInfo<Failure>& info) {
-                           return std::string(info.param.name);
-                         });
+                         testing::PrintToStringParamName());
 
 }  // namespace
