@@ -1,46 +1,40 @@
+// A body read back on its own (the apply rule). That every body the lexer
+// reads reads back as the same literal is an invariant of every lexing
+// (literal_invariants.h); here, the bodies that do not stay one literal, and
+// the parts a translation may not change.
 #include "tadslex/literal_body.h"
 
 #include <gtest/gtest.h>
 
-// A body read back on its own: its text and parts (control forms marked
-// `*`) when it stays one literal, else `! ` and the problem.
-TEST(LiteralBody, AcceptsOnlyABodyThatStaysOneLiteral) {
-  struct Case {
+// Its problem, or its text and parts (control forms marked `*`).
+TEST(LiteralBody, RefusesABodyThatDoesNotStayOneLiteral) {
+  const QuoteKind dq = QuoteKind::Double, sq = QuoteKind::Single;
+  const struct {
     QByteArray body;
     QuoteKind quote;
+    TadsDialect dialect;
     const char* read;
-    NewlineSpacing spacing = NewlineSpacing::Collapse;
-    TadsDialect dialect = TadsDialect::Tads3;
-  };
-  const QuoteKind dq = QuoteKind::Double, sq = QuoteKind::Single;
-  const Case cases[] = {
-      {"l'lampe", dq, "l'lampe"},
-      {"", sq, ""},
-      {"a \\\"b\\\"", dq, "a \\\"b\\\""},
-      {"say \"hi\"", QuoteKind::TripleDouble, "say \"hi\""},
-      {"ends in '", QuoteKind::TripleSingle, "ends in '"},
-      {"<<one of>>a <<x.name>><<or>>b <<%d n>><<stopping>>", sq,
+  } cases[] = {
+      {"<<one of>>a <<x.name>><<or>>b <<%d n>><<stopping>>", sq, TadsDialect::Tads3,
        "<<one of>>a <<x.name>><<or>>b <<%d n>><<stopping>> | <<one of>>* <<x.name>> <<or>>* "
        "<<%d n>> <<stopping>>*"},
-      {"a\n   b", dq, "a b"},
-      {"a\n  b", dq, "ab", NewlineSpacing::Delete},
-      {"a\n  b", dq, "a\n  b", NewlineSpacing::Preserve},
-      {"a <<x>>", sq, "a <<x>>", NewlineSpacing::Collapse, TadsDialect::Tads2},
-      {"a", QuoteKind::TripleDouble, "! TADS 2 has no triple-quoted literals",
-       NewlineSpacing::Collapse, TadsDialect::Tads2},
-      {"l'lampe", sq, "! the text closes a single-quoted literal before its end"},
-      {"a \"b\"", dq, "! the text closes a double-quoted literal before its end"},
-      {"ends in \\", dq, "! string literal opened on line 1 is left open at end of file"},
-      {"a\n;\nb", dq,
-       "! string literal opened on line 1 appears unterminated: ';' stands alone on line 2"},
+      {"a", QuoteKind::TripleDouble, TadsDialect::Tads2, "TADS 2 has no triple-quoted literals"},
+      {"l'lampe", sq, TadsDialect::Tads3, "the text closes a single-quoted literal before its end"},
+      {"a \"b\"", dq, TadsDialect::Tads3, "the text closes a double-quoted literal before its end"},
+      {"ends in \\", dq, TadsDialect::Tads3,
+       "string literal opened on line 1 is left open at end of file"},
+      {"a\n;\nb", dq, TadsDialect::Tads3,
+       "string literal opened on line 1 appears unterminated: ';' stands alone on line 2"},
       // The closing quote opens a literal inside the expression.
-      {"a <<x", dq, "! string literal opened on line 1 is left open at end of file"},
+      {"a <<x", dq, TadsDialect::Tads3,
+       "string literal opened on line 1 is left open at end of file"},
       // Two quotes after the opening one make it a triple quote.
-      {"\"\"x", dq, "! string literal opened on line 1 is left open at end of file"},
+      {"\"\"x", dq, TadsDialect::Tads3,
+       "string literal opened on line 1 is left open at end of file"},
   };
-  for (const Case& c : cases) {
-    const LiteralCheck check = checkLiteralBody(c.body, c.quote, c.dialect, c.spacing);
-    QByteArray read = check.ok ? check.text : "! " + check.problem.toUtf8();
+  for (const auto& c : cases) {
+    const LiteralCheck check = checkLiteralBody(c.body, c.quote, c.dialect);
+    QByteArray read = check.ok ? check.text : check.problem.toUtf8();
     if (!check.embedded.isEmpty()) read += " |";
     for (const QByteArray& part : check.embedded)
       read += ' ' + part + (check.controlForms.contains(part) ? "*" : "");
