@@ -7,8 +7,9 @@
 SpanningLiterals countSpanningLiterals(const QString& rootDir, const SourceFolder& root,
                                        TadsVersion version) {
   SpanningLiterals count;
-  const TadsDialect dialect = version == TadsVersion::Tads2 ? TadsDialect::Tads2 : TadsDialect::Tads3;
-  for (const SourceFile* file : filesInWalkOrder(root)) {
+  const TadsDialect dialect =
+      version == TadsVersion::Tads2 ? TadsDialect::Tads2 : TadsDialect::Tads3;
+  for (const ProjectFile* file : filesInWalkOrder(root)) {
     QFile source(rootDir + QLatin1Char('/') + file->path);
     if (!source.open(QIODevice::ReadOnly)) continue;
     for (const TadsLiteral& literal : lexTads(source.readAll(), dialect).literals) {
@@ -25,16 +26,18 @@ SpanningLiterals countSpanningLiterals(const QString& rootDir, const SourceFolde
 
 QString describeSpanning(const SpanningLiterals& count) {
   if (count.spanning == 0) {
-    return QStringLiteral("Every literal of the project stands on one line, so get mode's "
-                          "document holds them all.\n");
+    return QStringLiteral(
+        "Every literal of the project stands on one line, so get mode's "
+        "document holds them all.\n");
   }
-  const int share = count.textBytes > 0
-                        ? static_cast<int>((count.spanningBytes * 100 + count.textBytes / 2) /
-                                           count.textBytes)
-                        : 0;
-  return QStringLiteral("%1 of the %2 literals of the project (%3% of their text) span lines, "
-                        "so get mode's document cannot hold them and new mode leaves them as "
-                        "they are; brisvane-po translates them.\n")
+  const int share =
+      count.textBytes > 0
+          ? static_cast<int>((count.spanningBytes * 100 + count.textBytes / 2) / count.textBytes)
+          : 0;
+  return QStringLiteral(
+             "%1 of the %2 literals of the project (%3% of their text) span lines, "
+             "so get mode's document cannot hold them and new mode leaves them as "
+             "they are; brisvane-po translates them.\n")
       .arg(count.spanning)
       .arg(count.literals)
       .arg(share);

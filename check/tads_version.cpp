@@ -8,8 +8,8 @@ namespace {
 // The first sign of a version among a file's lines: a preprocessor line
 // that only one of the two compilers takes.
 TadsVersion versionOfLines(const QStringList& lines, QString& sign) {
-  static const QRegExp include(
-      QStringLiteral("^\\s*#\\s*include\\s*[<\"]([^>\"]+)[>\"]"), Qt::CaseInsensitive);
+  static const QRegExp include(QStringLiteral("^\\s*#\\s*include\\s*[<\"]([^>\"]+)[>\"]"),
+                               Qt::CaseInsensitive);
   static const QRegExp charset(QStringLiteral("^\\s*#\\s*charset\\b"));
   for (const QString& line : lines) {
     if (QRegExp(charset).indexIn(line) == 0) {
@@ -41,9 +41,9 @@ TadsVersion versionOfNames(const QString& rootDir, QString& sign) {
     const QString name = it.fileName().toLower();
     const QString path = QDir(rootDir).relativeFilePath(it.filePath());
     if (name.endsWith(QLatin1String(".t3m")) || name.endsWith(QLatin1String(".tl"))) {
-      sign = QStringLiteral("\"%1\" is a TADS 3 %2").arg(path,
-          name.endsWith(QLatin1String(".tl")) ? QStringLiteral("library file")
-                                              : QStringLiteral("project file"));
+      sign = QStringLiteral("\"%1\" is a TADS 3 %2")
+                 .arg(path, name.endsWith(QLatin1String(".tl")) ? QStringLiteral("library file")
+                                                                : QStringLiteral("project file"));
       return TadsVersion::Tads3;
     }
     if (tads2.isEmpty() && (name == QLatin1String("adv.t") || name == QLatin1String("std.t"))) {
@@ -65,7 +65,7 @@ VersionVerdict detectTadsVersion(const QString& rootDir, const SourceFolder& roo
     return verdict;
   }
   QString tads2;
-  for (const SourceFile* file : filesInWalkOrder(root)) {
+  for (const ProjectFile* file : filesInWalkOrder(root)) {
     QString sign;
     const TadsVersion version = versionOfLines(file->lines, sign);
     if (version == TadsVersion::Tads3) {
@@ -91,8 +91,9 @@ QString describeVersion(const VersionVerdict& verdict) {
   const QString name = versionName(verdict.version);
   if (verdict.fromOption) return QStringLiteral("Read as %1 (--tads).\n").arg(name);
   if (verdict.evidence.isEmpty()) {
-    return QStringLiteral("Read as TADS 3: nothing in the project names its version, so the "
-                          "check assumes TADS 3 (--tads=2 for a TADS 2 game).\n");
+    return QStringLiteral(
+        "Read as TADS 3: nothing in the project names its version, so the "
+        "check assumes TADS 3 (--tads=2 for a TADS 2 game).\n");
   }
   return QStringLiteral("Read as %1: %2.\n").arg(name, verdict.evidence);
 }

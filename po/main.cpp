@@ -7,17 +7,8 @@
 #include "po/import_run.h"
 #include "po/po_command_line.h"
 
-namespace {
-
-/// The layers below print progress lines for Brisvane's console; this tool
-/// reports through its own streams only.
-void dropProgressLines(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
-  qInstallMessageHandler(dropProgressLines);
   QTextStream out(stdout);
   QTextStream err(stderr);
   out.setCodec("UTF-8");

@@ -2,7 +2,8 @@
 
 #include <QCommandLineParser>
 
-#include "app/command_line.h"
+#include "formats/document_format.h"
+#include "scan/source_walk.h"
 
 namespace {
 
@@ -54,8 +55,9 @@ QList<QCommandLineOption> optionsOf(PoConfig::Command command) {
                              "Character set of files without #charset line or byte-order "
                              "mark (default: windows-1251).",
                              "name")
-              << valueOption("context", "'definition': the enclosing definition's name "
-                                        "becomes each entry's msgctxt.",
+              << valueOption("context",
+                             "'definition': the enclosing definition's name "
+                             "becomes each entry's msgctxt.",
                              "definition")
               << valueOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                              "The template to write.", "file");
@@ -66,10 +68,8 @@ QList<QCommandLineOption> optionsOf(PoConfig::Command command) {
                              "mark (default: windows-1251).",
                              "name")
               << valueOption("po", "The translated PO file.", "file")
-              << valueOption("res-dir", "The folder of the translated copy (new or empty).",
-                             "dir")
-              << valueOption("to-charset", "'utf-8': write every changed file in UTF-8.",
-                             "utf-8");
+              << valueOption("res-dir", "The folder of the translated copy (new or empty).", "dir")
+              << valueOption("to-charset", "'utf-8': write every changed file in UTF-8.", "utf-8");
       break;
     case PoConfig::Command::Import:
       options << valueOption("format", "The document's format: html or csv.", "html|csv")
@@ -137,18 +137,17 @@ void takeValues(const QCommandLineParser& parser, PoConfig& config, QString& err
       config.toUtf8 = parser.isSet(QStringLiteral("to-charset"));
       break;
     }
-    case PoConfig::Command::Import:
-      config.format = required(parser, "format", error);
+    case PoConfig::Command::Import: {
+      const QString format = required(parser, "format", error);
       config.inDoc = required(parser, "in-doc", error);
       config.output = required(parser, "o", error);
-      if (error.isEmpty() && config.format != QLatin1String("html") &&
-          config.format != QLatin1String("csv")) {
-        error = QStringLiteral("--format must be html or csv, not '%1'").arg(config.format);
+      if (error.isEmpty() && !parseFormatName(format, config.format)) {
+        error = QStringLiteral("--format must be html or csv, not '%1'").arg(format);
       }
       break;
+    }
   }
-  if (config.command != PoConfig::Command::Import &&
-      parser.isSet(QStringLiteral("from-charset"))) {
+  if (config.command != PoConfig::Command::Import && parser.isSet(QStringLiteral("from-charset"))) {
     config.fromCharset = parser.value(QStringLiteral("from-charset"));
   }
 }

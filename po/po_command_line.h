@@ -4,20 +4,22 @@
 #include <QString>
 #include <QStringList>
 
+#include "formats/document_format.h"
+
 /// The settings of one brisvane-po run. Paths are kept as typed.
 struct PoConfig {
   enum class Command { Extract, Apply, Import };
   Command command = Command::Extract;
-  QString rootDir;                 ///< --root-dir: the TADS project, only read
-  QStringList ignoreList;          ///< --ignore, split as Brisvane splits it
+  QString rootDir;         ///< --root-dir: the TADS project, only read
+  QStringList ignoreList;  ///< --ignore, split as Brisvane splits it
   QString fromCharset = QStringLiteral("windows-1251");  ///< --from-charset
-  bool contextByDefinition = false;  ///< extract --context=definition
-  QString output;                  ///< -o: the template (extract) or PO file (import)
-  QString poFile;                  ///< apply --po
-  QString resDir;                  ///< apply --res-dir
-  bool toUtf8 = false;             ///< apply --to-charset=utf-8
-  QString format;                  ///< import --format: "html" or "csv"
-  QString inDoc;                   ///< import --in-doc
+  bool contextByDefinition = false;                      ///< extract --context=definition
+  QString output;                                ///< -o: the template (extract) or PO file (import)
+  QString poFile;                                ///< apply --po
+  QString resDir;                                ///< apply --res-dir
+  bool toUtf8 = false;                           ///< apply --to-charset=utf-8
+  DocumentFormat format = DocumentFormat::Html;  ///< import --format
+  QString inDoc;                                 ///< import --in-doc
 };
 
 /// What the command line asks for.

@@ -15,10 +15,12 @@ TEST(TadsVersion, TellsTheVersionFromPreprocessorLinesThenFileNamesElseAssumesTa
     TadsVersion option;
     const char* line;
   } cases[] = {
-      {"#include <adv3.h>", "", TadsVersion::Unknown, "Read as TADS 3: \"a.t\" includes <adv3.h>.\n"},
+      {"#include <adv3.h>", "", TadsVersion::Unknown,
+       "Read as TADS 3: \"a.t\" includes <adv3.h>.\n"},
       {"  #include \"adv3Lite.h\"", "", TadsVersion::Unknown,
        "Read as TADS 3: \"a.t\" includes <adv3Lite.h>.\n"},
-      {"#charset \"utf-8\"", "", TadsVersion::Unknown, "Read as TADS 3: \"a.t\" has a #charset line.\n"},
+      {"#charset \"utf-8\"", "", TadsVersion::Unknown,
+       "Read as TADS 3: \"a.t\" has a #charset line.\n"},
       {"#include <adv.t>", "", TadsVersion::Unknown, "Read as TADS 2: \"a.t\" includes <adv.t>.\n"},
       {"#include <std.t>", "game.t3m", TadsVersion::Unknown,
        "Read as TADS 3: \"lib/game.t3m\" is a TADS 3 project file.\n"},
@@ -36,8 +38,9 @@ TEST(TadsVersion, TellsTheVersionFromPreprocessorLinesThenFileNamesElseAssumesTa
       ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     SourceFolder folder;
-    folder.files << SourceFile{"a.t", "a", {QString::fromLatin1(c.firstLine), "x = 1;"}, {}, {}};
-    EXPECT_EQ(c.line, describeVersion(detectTadsVersion(root.path(), folder, c.option)).toStdString());
+    folder.files << ProjectFile{"a.t", "a", {QString::fromLatin1(c.firstLine), "x = 1;"}, {}, {}};
+    EXPECT_EQ(c.line,
+              describeVersion(detectTadsVersion(root.path(), folder, c.option)).toStdString());
   }
 }
 
