@@ -27,9 +27,9 @@ void spreadOverWords(const QString& text, QVector<int>& owners) {
     at = word.end;
   }
   const auto isArticle = [&](const Word& word) {
-    const QStringRef text_ = text.midRef(word.begin, word.end - word.begin);
-    return text_.compare(QLatin1String("a"), Qt::CaseInsensitive) == 0 ||
-           text_.compare(QLatin1String("an"), Qt::CaseInsensitive) == 0;
+    const QStringRef spelled = text.midRef(word.begin, word.end - word.begin);
+    return spelled.compare(QLatin1String("a"), Qt::CaseInsensitive) == 0 ||
+           spelled.compare(QLatin1String("an"), Qt::CaseInsensitive) == 0;
   };
   for (int i = 0; i < words.size(); ++i) {
     int owner = words[i].owner;
@@ -37,14 +37,12 @@ void spreadOverWords(const QString& text, QVector<int>& owners) {
       owner = words[i - 1].owner;
     }
     // Transcripts are compared with "a" and "an" set aside, so no entry
-    // claims them: one goes with the word it stands before.
-    if (owner < 0 && i + 1 < words.size() && isArticle(words[i])) {
-      owner = words[i + 1].owner;
-      for (int at = words[i].begin; at < words[i].end; ++at) owners[at] = owner;
-    }
+    // claims them: one goes with the words around it, or the word after it.
+    const bool article = words[i].owner < 0 && isArticle(words[i]);
+    if (article && owner < 0 && i + 1 < words.size()) owner = words[i + 1].owner;
     if (owner < 0) continue;
     for (int at = words[i].begin; at < words[i].end; ++at) {
-      if (owners[at] < 0 && !text[at].isLetter()) owners[at] = owner;
+      if (owners[at] < 0 && (article || !text[at].isLetter())) owners[at] = owner;
     }
   }
 }
