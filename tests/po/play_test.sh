@@ -40,12 +40,13 @@ games)
   game=$here/fixtures/play/tads3
   "$po" play --root-dir="$game" -o "$work/tads3.pot" \
     --build="$t3make -FL $tads/lib -o game.t3 -lib system -lib adv3/adv3 -source start" \
-    --run="$tads/bin/frob -i plain -p -S -R walkthrough.cmd game.t3" 2>"$work/tads3.log"
+    --run="$tads/bin/frob -i plain -p -S -R walkthrough.cmd game.t3" >"$work/tads3.out" \
+    2>"$work/tads3.log"
   diff -u "$game/expected_classes" <(classes "$work/tads3.pot") || failed "the TADS 3 classes"
   game=$here/fixtures/play/tads2
   "$po" play --root-dir="$game" -o "$work/tads2.pot" --commands="$game/walkthrough.txt" \
     --build="$tads/bin/tadsc -i $tads/src/frobtads/tads2/ -o game.gam game.t" \
-    --run="$tads/bin/frob -i plain -p -S game.gam" 2>"$work/tads2.log"
+    --run="$tads/bin/frob -i plain -p -S game.gam" >"$work/tads2.out" 2>"$work/tads2.log"
   diff -u "$game/expected_classes" <(classes "$work/tads2.pot") || failed "the TADS 2 classes"
   ;;
 adv3)
