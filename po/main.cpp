@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "po/apply_run.h"
+#include "po/check_run.h"
 #include "po/extract_run.h"
 #include "po/import_run.h"
 #include "po/po_command_line.h"
@@ -44,6 +45,8 @@ int main(int argc, char* argv[]) {
       return runExtract(config, out, err);
     case PoConfig::Command::Apply:
       return runApply(config, out, err);
+    case PoConfig::Command::Check:
+      return runCheck(config, out, err);
     case PoConfig::Command::Import:
       break;
   }

@@ -27,7 +27,7 @@ LexResult lexTads(const QByteArray& source, TadsDialect dialect) {
   LexState state(source, dialect, &result);
   if (source.startsWith("\xEF\xBB\xBF")) state.pos = 3;  // a UTF-8 byte-order mark
   QVector<CodeToken> tokens = scanCode(state);
-  ContextReader context(source, dialect, tokens, result.literals);
+  ContextReader context(source, dialect, tokens, result);
   context.readAll();
   removeDropped(result.literals, context.dropped());
   return result;

@@ -109,7 +109,8 @@ TEST(PoRoundTrip, APseudoTranslationComesBackFromTheCopy) {
   const QString again = work.filePath(QStringLiteral("again.pot"));
   ASSERT_TRUE(ranPo({"extract", "--root-dir=" + root, "-o", pot}));
   ASSERT_EQ(runProcess(tool("podebug"), {"--rewrite=xxx", pot, po}, work.path()).exitCode, 0);
-  ASSERT_TRUE(ranPo({"apply", "--root-dir=" + root, "--po=" + po, "--res-dir=" + copy}));
+  ASSERT_TRUE(ranPo(
+      {"apply", "--root-dir=" + root, "--po=" + po, "--res-dir=" + copy, "--to-charset=source"}));
   ASSERT_TRUE(ranPo({"extract", "--root-dir=" + copy, "-o", again}));
 
   const QVector<PoEntry> applied = readEntries(po);
