@@ -83,6 +83,11 @@ class FileRenderer {
         file_.origin == CharsetOrigin::Default ? QStringLiteral("it declares none: --from-charset")
         : file_.origin == CharsetOrigin::CharsetLine ? QStringLiteral("its #charset line")
                                                      : QStringLiteral("its byte-order mark");
+    if (settings_.dialect == TadsDialect::Tads2) {
+      if (file_.codec->mibEnum() == kUtf8Mib) return QString();
+      return QStringLiteral("%1: read in %2 (--from-charset), written in UTF-8")
+          .arg(path, file_.charsetName);
+    }
     if (file_.origin == CharsetOrigin::Default) {
       return QStringLiteral("%1: read in %2 (%3), written in UTF-8 with a byte-order mark")
           .arg(path, file_.charsetName, read);
@@ -140,7 +145,8 @@ class FileRenderer {
     if (utf8_ && file_.origin == CharsetOrigin::CharsetLine && recode) {
       out += file_.bytes.left(file_.nameBegin) + "utf-8";
       from = file_.nameEnd;
-    } else if (utf8_ && file_.origin == CharsetOrigin::Default) {
+    } else if (utf8_ && file_.origin == CharsetOrigin::Default &&
+               settings_.dialect == TadsDialect::Tads3) {  // the TADS 2 compiler takes no mark
       out += "\xEF\xBB\xBF";
     }
     for (int i = 0; i < literals_.size(); ++i) {

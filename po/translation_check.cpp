@@ -127,9 +127,12 @@ bool opensNewExpression(const QString& body, const QStringList& parts) {
 /// What the lexer's failure to read `body` back means to a translator.
 QString unreadableReason(const QString& body, const LiteralShape& shape) {
   if (opensNewExpression(body, shape.parts)) {
+    // TADS 3 prints a '<' as the start of a tag; TADS 2 prints an escaped one.
     return QStringLiteral(
-        "the translation holds << that the msgid does not: it opens an embedded expression "
-        "(code); write \\<< for the characters <<");
+               "the translation holds << that the msgid does not: it opens an embedded "
+               "expression (code); write %1 for the characters << the player sees")
+        .arg(shape.dialect == TadsDialect::Tads2 ? QStringLiteral("\\<\\<")
+                                                 : QStringLiteral("&lt;&lt;"));
   }
   return QStringLiteral(
       "the translation does not read as one TADS text: its quotes or brackets end it early; "

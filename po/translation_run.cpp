@@ -36,7 +36,8 @@ bool prepareTranslation(const PoConfig& config, TranslationRun& run, QString& er
 
 void reportRefusals(const PoConfig& config, const QVector<Refusal>& refusals, QTextStream& err) {
   for (const Refusal& refusal : refusals) {
-    QString msgid = refusal.msgid.simplified();
+    QString msgid = refusal.msgid;
+    msgid.replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (msgid.size() > 200) msgid = msgid.left(200) + QStringLiteral("...");
     err << config.poFile;
     if (refusal.poLine > 0) err << ':' << refusal.poLine;
