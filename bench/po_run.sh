@@ -7,8 +7,8 @@
 #   bench/po_run.sh        a generated project of about 10 MB (with literals
 #                          over two lines), and a copy of the adv3 library
 #   bench/po_run.sh 50     the generated project at about 50 MB
-# The adv3 tree is taken from the TADS build (~/.cache/tads/lib/adv3, or
-# $TADS_BIN/../lib/adv3) and left out where it is missing. Work files go to
+# The adv3 tree is taken from the TADS build ($BRISVANE_TADS_DIR/lib/adv3)
+# and left out where it is missing. Work files go to
 # $BRISVANE_BENCH_DIR (default /tmp/brisvane-po-bench), the build to
 # build-bench/ (or $BRISVANE_BENCH_BUILD). $BRISVANE_PO_BEFORE, the path of
 # an earlier brisvane-po, adds its extract and apply rows to the same run.
@@ -19,7 +19,6 @@ files=$((size_mb <= 10 ? 300 : size_mb * 10))
 runs=${BRISVANE_BENCH_RUNS:-5}
 work=${BRISVANE_BENCH_DIR:-/tmp/brisvane-po-bench}
 build=${BRISVANE_BENCH_BUILD:-build-bench}
-bin=${TADS_BIN:-$HOME/.cache/tads/bin}
 
 bash tools/install-deps.sh hyperfine gettext time translate-toolkit
 bash tools/build.sh "$build" -DBRISVANE_BENCH=ON >/dev/null
@@ -29,8 +28,8 @@ rm -rf "$work"
 mkdir -p "$work"
 "$build/bench/brisvane_make_project" "$work/generated" "$size_mb" "$files" >/dev/null
 trees=(generated)
-if [[ -d "$bin/../lib/adv3" ]]; then
-  cp -r "$bin/../lib/adv3" "$work/adv3"
+if [[ -n "${BRISVANE_TADS_DIR:-}" && -d "$BRISVANE_TADS_DIR/lib/adv3" ]]; then
+  cp -r "$BRISVANE_TADS_DIR/lib/adv3" "$work/adv3"
   trees+=(adv3)
 fi
 

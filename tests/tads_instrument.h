@@ -4,14 +4,15 @@
 #include <QByteArray>
 #include <QString>
 
-/// The TADS compilers, interpreter and libraries built by
-/// ../shared/tads/build.sh, in $BRISVANE_TADS_DIR, $TADS_HOME or
-/// ~/.cache/tads, used to see what a game prints and to read real code.
+/// The TADS compilers, interpreter and libraries in the folder named by
+/// $BRISVANE_TADS_DIR (bin/, lib/, include/ and the sources under src/),
+/// used to see what a game prints and to read real code. Tests that need
+/// them skip where the variable is unset or names no such folder.
 class TadsInstrument {
  public:
   TadsInstrument();
 
-  /// True when t3make, tadsc and frob are all there.
+  /// True when t3make, tadsc, frob, lib/ and include/ are all there.
   bool available() const;
   /// Why tests that need it skip.
   static const char* missing();

@@ -80,13 +80,13 @@ iconv -f ISO-8859-1 -t UTF-8 tads3/game/shop.t >out/game-view/shop.t
 (cd out && diff -r game-view game-ru) || true
 
 echo
-bin=${TADS_BIN:-$HOME/.cache/tads/bin}
-if [[ -x "$bin/t3make" && -x "$bin/frob" ]]; then
+bin=${BRISVANE_TADS_DIR:-}/bin
+if [[ -n "${BRISVANE_TADS_DIR:-}" && -x "$bin/t3make" && -x "$bin/frob" ]]; then
   echo "== The translated game compiled and played (commands from tads3/commands.cmd)"
   bash tads3/play.sh out/game-ru utf-8 >out/transcript-ru.txt
   sed -n '1,40p' out/transcript-ru.txt
   echo "   ... the whole transcript: examples/out/transcript-ru.txt"
 else
-  echo "== No TADS compilers in $bin: the translated game is not compiled"
-  echo "   (bash ../shared/tads/build.sh builds them)."
+  echo "== TADS compilers not found: the translated game is not compiled"
+  echo "   (set BRISVANE_TADS_DIR to the folder that holds bin/t3make; see README)."
 fi

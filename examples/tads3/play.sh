@@ -3,19 +3,20 @@
 # commands in commands.cmd (next to this script), printing the transcript:
 #   bash examples/tads3/play.sh GAME_DIR [CHARSET]
 # CHARSET is the interpreter's output character set (default us-ascii; the
-# Russian copy is played with utf-8). The compilers are looked for in
-# $TADS_BIN, then ~/.cache/tads/bin; exit code 3 when they are not there.
+# Russian copy is played with utf-8). The compilers are taken from
+# $BRISVANE_TADS_DIR (bin/, lib/, include/); exit code 3 when they are not there.
 # The game is compiled in a temporary copy, so GAME_DIR is only read.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 game="$(cd "$1" && pwd)"
 charset=${2:-us-ascii}
-bin=${TADS_BIN:-$HOME/.cache/tads/bin}
-if [[ ! -x "$bin/t3make" || ! -x "$bin/frob" ]]; then
-  echo "play.sh: no TADS compilers in $bin" >&2
+tads=${BRISVANE_TADS_DIR:-}
+bin=$tads/bin
+if [[ -z "$tads" || ! -x "$bin/t3make" || ! -x "$bin/frob" ]]; then
+  echo "play.sh: TADS compilers not found; set BRISVANE_TADS_DIR" >&2
   exit 3
 fi
-tads="$(cd "$bin/.." && pwd)"
+tads="$(cd "$tads" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cp -r "$game" "$work/game"

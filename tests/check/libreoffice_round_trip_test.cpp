@@ -43,7 +43,7 @@ class OfficeTest : public testing::TestWithParam<Conversion> {
  protected:
   void SetUp() override {
     if (office_.isEmpty()) {
-      GTEST_SKIP() << "LibreOffice is not installed (apt-get install libreoffice-writer-nogui "
+      GTEST_SKIP() << "LibreOffice not installed (apt-get install libreoffice-writer-nogui "
                       "libreoffice-calc-nogui): the round trips through it are not tested";
     }
   }

@@ -141,7 +141,7 @@ TEST_F(HostileInput, SymbolicLinkLoopsAreNotFollowed) {
 }
 
 TEST_F(HostileInput, UnreadableFileAndDirectoryAreSkipped) {
-  if (geteuid() == 0) GTEST_SKIP() << "root reads files without read permission";
+  if (geteuid() == 0) GTEST_SKIP() << "an unreadable file cannot be tested as root";
   write("game/a.t", kSource);
   write("game/b.t", "b: Thing\n  desc = 'b'\n");
   write("game/c/c.t", "c: Thing\n  desc = 'c'\n");

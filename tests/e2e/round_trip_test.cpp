@@ -82,10 +82,10 @@ class SourceGenerator {
   bool emptyLiterals_;
 };
 
-class RoundTrip : public testing::TestWithParam<const char*> {};
+class RoundTrip : public testing::TestWithParam<std::string> {};
 
 TEST_P(RoundTrip, UntouchedDocumentGivesSourcesBackWithCrLfLineEnds) {
-  const QString format = GetParam();
+  const QString format = QString::fromStdString(GetParam());
   QTemporaryDir temp;
   ASSERT_TRUE(temp.isValid());
   // Three levels of folders, unique base names, some files with CR LF line ends.
@@ -117,9 +117,6 @@ TEST_P(RoundTrip, UntouchedDocumentGivesSourcesBackWithCrLfLineEnds) {
     EXPECT_TRUE(path.endsWith('/')) << "not a source: " << path.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, RoundTrip, testing::Values("html", "csv"),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                           return std::string(info.param);
-                         });
+INSTANTIATE_TEST_SUITE_P(Formats, RoundTrip, testing::Values("html", "csv"), testfiles::caseName);
 
 }  // namespace

@@ -34,11 +34,12 @@ class WriteFailure : public e2e::Workspace {
 
   // Mounts a tmpfs of `kilobytes` at full/, or skips the test.
   void mountSmallFileSystem(int kilobytes) {
-    if (geteuid() != 0) GTEST_SKIP() << "mounting a small tmpfs needs root";
+    if (geteuid() != 0)
+      GTEST_SKIP() << "a full disk is tested only as root (it mounts a small tmpfs)";
     ASSERT_TRUE(QDir().mkpath(at("full")));
     const int code = QProcess::execute(
         "mount", {"-t", "tmpfs", "-o", QString("size=%1k").arg(kilobytes), "tmpfs", at("full")});
-    if (code != 0) GTEST_SKIP() << "tmpfs could not be mounted here (exit " << code << ")";
+    if (code != 0) GTEST_SKIP() << "a small tmpfs cannot be mounted here (exit " << code << ")";
     mounted_ = true;
   }
 

@@ -8,7 +8,7 @@ completion_dir=$1
 shift
 main=${BASH_COMPLETION_MAIN:-/usr/share/bash-completion/bash_completion}
 if [ ! -f "$main" ]; then
-  echo "SKIP: bash-completion is not installed ($main)"
+  echo "SKIP: bash-completion not installed ($main)"
   exit 77
 fi
 

@@ -28,7 +28,7 @@ case $mode in
     ;;
   deb)
     for program in dpkg-deb dpkg-shlibdeps; do
-      command -v "$program" >/dev/null || { echo "SKIP: $program is not installed"; exit 77; }
+      command -v "$program" >/dev/null || { echo "SKIP: $program not installed"; exit 77; }
     done
     (cd "$build" && "$cpack" -G DEB -B "$temp/package" >"$temp/cpack.log") ||
       { cat "$temp/cpack.log"; exit 1; }

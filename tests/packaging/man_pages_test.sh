@@ -8,7 +8,7 @@ set -uo pipefail
 man_dir=$1
 shift
 if ! command -v groff >/dev/null; then
-  echo "SKIP: groff is not installed"
+  echo "SKIP: groff not installed"
   exit 77
 fi
 

@@ -18,7 +18,7 @@ QStringList sourceLines(const QString& path) {
   return text.remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
 }
 
-class ImportDemo : public ::testing::TestWithParam<const char*> {
+class ImportDemo : public ::testing::TestWithParam<std::string> {
  protected:
   QString path(const QString& name) const { return dir_.filePath(name); }
   ProcessRun brisvane(const QStringList& arguments) {
@@ -33,7 +33,7 @@ class ImportDemo : public ::testing::TestWithParam<const char*> {
                          dir_.path());
   }
   QTemporaryDir dir_;
-  const QString format_ = QString::fromLatin1(GetParam());
+  const QString format_ = QString::fromStdString(GetParam());
 };
 
 TEST_P(ImportDemo, UnchangedDocumentGivesAnUntranslatedPo) {
@@ -90,6 +90,7 @@ TEST_P(ImportDemo, CorrectionsArriveWhereNewModePutsThem) {
   EXPECT_GT(changedLines, 5);
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, ImportDemo, ::testing::Values("html", "csv"));
+INSTANTIATE_TEST_SUITE_P(Formats, ImportDemo, ::testing::Values("html", "csv"),
+                         testfiles::caseName);
 
 }  // namespace

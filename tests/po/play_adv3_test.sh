@@ -10,17 +10,17 @@
 # Exit code 77 (a skip) where the TADS compilers or podebug are missing.
 set -euo pipefail
 po=$1
-bin=${TADS_BIN:-$HOME/.cache/tads/bin}
+tads=${BRISVANE_TADS_DIR:-}
+bin=$tads/bin
 skip() {
   echo "SKIP: $1"
   exit 77
 }
-[[ -x "$bin/t3make" && -x "$bin/frob" ]] ||
-  skip "no TADS compilers in $bin (bash ../shared/tads/build.sh builds them)"
-command -v podebug >/dev/null || skip "podebug (translate-toolkit) is not installed"
-tads="$(cd "$bin/.." && pwd)"
-samples="$(dirname "$(find "$tads/src" -path '*tads3/samples/sample.t3m' -print -quit)")"
-[[ -f "$samples/sample.t" ]] || skip "no sample game under $tads/src"
+[[ -n "$tads" && -x "$bin/t3make" && -x "$bin/frob" ]] ||
+  skip "TADS compilers not found; set BRISVANE_TADS_DIR (the folder that holds bin/t3make)"
+command -v podebug >/dev/null || skip "translate-toolkit not installed (podebug)"
+samples="$tads/src/frobtads/tads3/samples"
+[[ -f "$samples/sample.t" ]] || skip "adv3 sample game not found in BRISVANE_TADS_DIR ($samples)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 

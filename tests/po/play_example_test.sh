@@ -14,9 +14,9 @@ set -euo pipefail
 po=$1
 here="$(cd "$(dirname "$0")" && pwd)"
 example="$here/../../examples/tads3"
-bin=${TADS_BIN:-$HOME/.cache/tads/bin}
-if [[ ! -x "$bin/t3make" || ! -x "$bin/frob" ]]; then
-  echo "SKIP: no TADS compilers in $bin (bash ../shared/tads/build.sh builds them)"
+bin=${BRISVANE_TADS_DIR:-}/bin
+if [[ -z "${BRISVANE_TADS_DIR:-}" || ! -x "$bin/t3make" || ! -x "$bin/frob" ]]; then
+  echo "SKIP: TADS compilers not found; set BRISVANE_TADS_DIR (the folder that holds bin/t3make)"
   exit 77
 fi
 tads="$(cd "$bin/.." && pwd)"

@@ -45,7 +45,7 @@ TEST(PoCatalog, WhatIsWrittenReadsBackTheSame) {
     EXPECT_EQ(read[i].fuzzy, written[i].fuzzy);
   }
   const QString msgfmt = QStandardPaths::findExecutable(QStringLiteral("msgfmt"));
-  if (msgfmt.isEmpty()) GTEST_SKIP() << "msgfmt is not installed";
+  if (msgfmt.isEmpty()) GTEST_SKIP() << "gettext not installed (msgfmt)";
   const ProcessRun check =
       runProcess(msgfmt, {QStringLiteral("-c"), QStringLiteral("-o"), QStringLiteral("/dev/null"), path},
                  dir.path());

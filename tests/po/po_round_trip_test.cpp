@@ -63,7 +63,7 @@ TEST_P(PoIdentity, AnUntranslatedTemplateGivesTheProjectBack) {
   EXPECT_TRUE(readTree(root) == readTree(copy)) << root.toStdString();
 
   if (tool("msgfmt").isEmpty() || tool("pocount").isEmpty()) {
-    GTEST_SKIP() << "msgfmt or pocount is not installed";
+    GTEST_SKIP() << "gettext or translate-toolkit not installed (msgfmt, pocount)";
   }
   const ProcessRun check = runProcess(tool("msgfmt"), {"-c", "-o", "/dev/null", pot}, work.path());
   EXPECT_EQ(check.exitCode, 0) << shown(check);
@@ -100,7 +100,7 @@ QList<QByteArray> codeOf(const QByteArray& source) {
 }
 
 TEST(PoRoundTrip, APseudoTranslationComesBackFromTheCopy) {
-  if (tool("podebug").isEmpty()) GTEST_SKIP() << "podebug (Translate Toolkit) is not installed";
+  if (tool("podebug").isEmpty()) GTEST_SKIP() << "translate-toolkit not installed (podebug)";
   QTemporaryDir work;
   const QString root = fixture(QStringLiteral("forms"));
   const QString pot = work.filePath(QStringLiteral("forms.pot"));
@@ -134,7 +134,7 @@ TEST(PoRoundTrip, APseudoTranslationComesBackFromTheCopy) {
 }
 
 TEST(PoRoundTrip, AnUpdateCarriesUnchangedTextsOnly) {
-  if (tool("msgmerge").isEmpty()) GTEST_SKIP() << "msgmerge is not installed";
+  if (tool("msgmerge").isEmpty()) GTEST_SKIP() << "gettext not installed (msgmerge)";
   QTemporaryDir work;
   const auto at = [&](const char* name) { return work.filePath(QString::fromLatin1(name)); };
   const QString v2 = fixture(QStringLiteral("update/v2"));

@@ -49,10 +49,7 @@ Totals lexAll(const QStringList& files, TadsDialect dialect) {
 class RealCode : public testing::Test {
  protected:
   void SetUp() override {
-    if (!QFileInfo(tads_.path("lib")).isDir()) {
-      GTEST_SKIP() << "no TADS library at " << tads_.path("lib").toStdString()
-                   << " (../shared/tads/build.sh makes one)";
-    }
+    if (!tads_.available()) GTEST_SKIP() << TadsInstrument::missing();
   }
   // The file at `relative` in the TADS build, or empty when it is not there.
   QString file(const QString& relative) const {
@@ -86,14 +83,15 @@ TEST_F(RealCode, LexesTheTads3HeadersWithoutProblems) {
 TEST_F(RealCode, LexesTheTads2LibraryWithoutProblems) {
   const QString adv = file("src/frobtads/tads2/adv.t");
   const QString standard = file("src/frobtads/tads2/std.t");
-  if (adv.isEmpty() || standard.isEmpty()) GTEST_SKIP() << "no TADS 2 library in the TADS build";
+  if (adv.isEmpty() || standard.isEmpty())
+    GTEST_SKIP() << "TADS 2 library not found in BRISVANE_TADS_DIR (src/frobtads/tads2/)";
   EXPECT_GT(lexAll({adv, standard}, TadsDialect::Tads2).literals, 500);
 }
 
 // The adv3 library's English module, where the context forms meet.
 TEST_F(RealCode, NamesContextsInTheEnglishLibrary) {
   const QString path = file("lib/adv3/en_us/en_us.t");
-  if (path.isEmpty()) GTEST_SKIP() << "no adv3 library";
+  if (path.isEmpty()) GTEST_SKIP() << "adv3 library not found in BRISVANE_TADS_DIR (lib/adv3/)";
   LexResult r = lexTads(testfiles::readFile(path));
   auto find = [&r](const QByteArray& text, const QString& definition) -> const TadsLiteral* {
     for (const TadsLiteral& lit : r.literals) {
@@ -114,7 +112,7 @@ TEST_F(RealCode, NamesContextsInTheEnglishLibrary) {
 // then uses it: the declaration's 'title' names a property, no literal.
 TEST_F(RealCode, TemplateDeclarationsInTheLibraryGiveNoLiterals) {
   const QString path = file("lib/adv3/en_us/instruct.t");
-  if (path.isEmpty()) GTEST_SKIP() << "no adv3 library";
+  if (path.isEmpty()) GTEST_SKIP() << "adv3 library not found in BRISVANE_TADS_DIR (lib/adv3/)";
   const QByteArray source = testfiles::readFile(path);
   const int declaration = source.indexOf("InstructionsMenu template 'title'");
   ASSERT_GE(declaration, 0);

@@ -1,5 +1,5 @@
-// The facts of /work/shared/TADS-STRINGS.md about what is a literal, where it
-// ends and what it holds, one table row per fact.
+// The facts of TADS about what is a literal, where it ends and what it
+// holds, one table row per fact.
 #include "tadslex/tads_lexer.h"
 
 #include <gtest/gtest.h>
