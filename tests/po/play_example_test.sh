@@ -60,8 +60,9 @@ diff -u "$example/transcript-ru.txt" "$work/built-ru.txt" ||
 
 cp -r "$here/fixtures/tads2/game" "$work/built2"
 (cd "$work/built2" && "$bin/tadsc" -i "$tads/src/frobtads/tads2/" -o game.gam game.t >/dev/null)
+# (one of its translations is refused: exit code 1)
 "$po" apply --root-dir="$work/built2" --po="$here/fixtures/tads2/ru.po" \
-  --res-dir="$work/built2-ru" >/dev/null
+  --res-dir="$work/built2-ru" >/dev/null 2>&1 || true
 (cd "$work/built2-ru" && "$bin/tadsc" -i "$tads/src/frobtads/tads2/" -o game.gam game.t >/dev/null)
 printf 'look\nquit\ny\n' | "$bin/frob" -i plain -p -S "$work/built2-ru/game.gam" |
   iconv -f windows-1251 -t utf-8 | tr -s ' \n' ' ' >"$work/built2-ru.txt"
