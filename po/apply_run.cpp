@@ -43,16 +43,9 @@ QString tads2CharsetLine(const PoConfig& config) {
 }  // namespace
 
 int runApply(const PoConfig& config, QTextStream& out, QTextStream& err) {
-  const QString usage = folderProblem(config);
-  if (!usage.isEmpty()) {
-    err << "brisvane-po: " << usage << '\n';
-    return 2;
-  }
   TranslationRun run;
-  QString error;
-  if (!prepareTranslation(config, run, error)) {
-    err << error << '\n';
-    return 1;
+  if (const int failed = prepareTranslation(config, folderProblem(config), run, err)) {
+    return failed;
   }
   QHash<QString, QString> sources;
   for (const ProjectSource& source : run.sources) {
@@ -64,6 +57,7 @@ int runApply(const PoConfig& config, QTextStream& out, QTextStream& err) {
     failure = tally.failure;
     return failure.isEmpty();
   };
+  QString error;
   if (!copyTree(config.rootDir, config.resDir, sources, transform, error)) {
     err << "brisvane-po: " << error << '\n';
     return 1;

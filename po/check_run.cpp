@@ -4,16 +4,9 @@
 #include "po/translation_run.h"
 
 int runCheck(const PoConfig& config, QTextStream& out, QTextStream& err) {
-  const QString usage = projectOptionsProblem(config);
-  if (!usage.isEmpty()) {
-    err << "brisvane-po: " << usage << '\n';
-    return 2;
-  }
   TranslationRun run;
-  QString error;
-  if (!prepareTranslation(config, run, error)) {
-    err << error << '\n';
-    return 1;
+  if (const int failed = prepareTranslation(config, projectOptionsProblem(config), run, err)) {
+    return failed;
   }
   // The character set a copy is written in is apply's choice, not the
   // translation's: UTF-8 holds every text.

@@ -34,8 +34,8 @@ SectionsByName indexSections(const DocumentModel& model) {
 /// Reads one file's rows against its source and notes each changed row's
 /// correction in `corrections` (or a report in `reports`).
 void importFile(const ProjectSource& source, const SourceFile& file, const LexResult& lexed,
-                TadsDialect dialect, const FileEntry& section, bool whiteSpaceCollapsed, CorrectionList& corrections,
-                QStringList& reports) {
+                TadsDialect dialect, const FileEntry& section, bool whiteSpaceCollapsed,
+                CorrectionList& corrections, QStringList& reports) {
   QString getModeText;
   readSourceFile(source.absolutePath, getModeText);
   const GetModeLiterals getMode = getModeLiterals(getModeText);

@@ -175,7 +175,8 @@ QVector<int> msgidLines(const QString& path) {
   for (int number = 1; !file.atEnd(); ++number) {
     QByteArray line = file.readLine().trimmed();
     if (line.startsWith("#~")) line = line.mid(2).trimmed();
-    if (line.startsWith("msgid") && line.size() > 5 && (line[5] == ' ' || line[5] == '\t' || line[5] == '"')) {
+    if (line.startsWith("msgid") && line.size() > 5 &&
+        (line[5] == ' ' || line[5] == '\t' || line[5] == '"')) {
       lines.append(number);
     }
   }

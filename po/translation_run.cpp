@@ -19,9 +19,18 @@ QString projectOptionsProblem(const PoConfig& config) {
   return QString();
 }
 
-bool prepareTranslation(const PoConfig& config, TranslationRun& run, QString& error) {
+int prepareTranslation(const PoConfig& config, const QString& usage, TranslationRun& run,
+                       QTextStream& err) {
+  if (!usage.isEmpty()) {
+    err << "brisvane-po: " << usage << '\n';
+    return 2;
+  }
   QVector<PoEntry> entries;
-  if (!readPoFile(config.poFile, entries, error)) return false;
+  QString error;
+  if (!readPoFile(config.poFile, entries, error)) {
+    err << error << '\n';
+    return 1;
+  }
   run.table.reset(new TranslationTable(entries));
   run.sources = listProjectSources(config.rootDir, config.ignoreList);
   run.settings.dialect = projectDialect(config, run.sources).dialect;
@@ -31,7 +40,7 @@ bool prepareTranslation(const PoConfig& config, TranslationRun& run, QString& er
   run.settings.table = run.table.data();
   run.settings.parameters = &run.parameters;
   run.settings.target = config.toCharset;
-  return true;
+  return 0;
 }
 
 void reportRefusals(const PoConfig& config, const QVector<Refusal>& refusals, QTextStream& err) {

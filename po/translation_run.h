@@ -22,9 +22,12 @@ struct TranslationRun {
 /// empty text.
 QString projectOptionsProblem(const PoConfig& config);
 
-/// Reads what `config` asks to translate into `run`. False with `error`
-/// set (gettext's first message) when the PO file cannot be read.
-bool prepareTranslation(const PoConfig& config, TranslationRun& run, QString& error);
+/// Reads what `config` asks to translate into `run`, unless `usage` (the
+/// usage problem of the command's options) is not empty. Returns 0, or the
+/// exit code once `err` says what is wrong: 2 for `usage`, 1 for a PO file
+/// that cannot be read (gettext's first message).
+int prepareTranslation(const PoConfig& config, const QString& usage, TranslationRun& run,
+                       QTextStream& err);
 
 /// Writes each refusal on one line: PO file and line, source file and line,
 /// what to change, and the msgid (its first 200 characters).

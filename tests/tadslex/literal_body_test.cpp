@@ -81,13 +81,15 @@ TEST(LiteralBody, ComparesEmbeddedPartsOfATranslation) {
       compareEmbeddedParts(original, check("<<if lit>><<owner.name>>'s <<lamp.name>><<end>>")),
       QString());
   EXPECT_EQ(compareEmbeddedParts(original, check("<<if lit>>La <<lamp.name>><<end>>")),
-            QString("the embedded expression <<owner.name>> of the msgid is missing or changed: keep it as written (it may move)"));
+            QString("the embedded expression <<owner.name>> of the msgid is missing or changed: "
+                    "keep it as written (it may move)"));
   EXPECT_EQ(
       compareEmbeddedParts(original, check("<<if lit>><<lamp.name>> <<owner.name>> <<x>><<end>>")),
       QString("the embedded expression <<x>> is not in the msgid: remove it (<<...>> is code)"));
-  EXPECT_EQ(
-      compareEmbeddedParts(original, check("<<end>><<lamp.name>> <<owner.name>><<if lit>>")),
-      QString("the control forms (<<if>>, <<one of>>, ...) differ from the msgid's: keep <<if lit>> <<end>> as written, in that order"));
+  EXPECT_EQ(compareEmbeddedParts(original, check("<<end>><<lamp.name>> <<owner.name>><<if lit>>")),
+            QString("the control forms (<<if>>, <<one of>>, ...) differ from the msgid's: keep "
+                    "<<if lit>> <<end>> as written, in that order"));
   EXPECT_EQ(compareEmbeddedParts(check("<<a>> <<a>>"), check("<<a>>")),
-            QString("an embedded expression stands a different number of times than in the msgid: keep each as often as the msgid has it"));
+            QString("an embedded expression stands a different number of times than in the msgid: "
+                    "keep each as often as the msgid has it"));
 }
