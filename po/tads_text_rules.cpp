@@ -1,6 +1,7 @@
 #include "po/tads_text_rules.h"
 
 #include <QHash>
+#include <cctype>
 
 namespace {
 
@@ -30,11 +31,7 @@ void walkText(const QString& text, const QVector<TextSpan>& parts, Visit visit, 
   }
 }
 
-bool isHexDigit(QChar c) {
-  return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-         (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
-         (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
-}
+bool isHexDigit(QChar c) { return c.unicode() < 128 && std::isxdigit(c.unicode()); }
 
 int hexDigitsAt(const QString& text, int at, int most) {
   int count = 0;

@@ -1,6 +1,7 @@
 #include "po/template_builder.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -22,16 +23,10 @@ bool isSingle(QuoteKind quote) {
   return quote == QuoteKind::Single || quote == QuoteKind::TripleSingle;
 }
 
-}  // namespace
-
-namespace {
-
 bool isLetter(QChar c) { return c.isLetter(); }
 bool isLetter(char c) { return QChar::isLetter(uint(uchar(c))); }
-template <typename Char>
-bool isHexDigit(Char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool isHexDigit(QChar c) { return c.unicode() < 128 && std::isxdigit(c.unicode()); }
+bool isHexDigit(char c) { return std::isxdigit(uchar(c)); }
 
 /// Past the markup tag or pattern class that starts at `at` (`<.p>`,
 /// `</q>`, `<Alpha|-|&>`), or `at` when none does.
