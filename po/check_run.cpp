@@ -24,8 +24,9 @@ int runCheck(const PoConfig& config, QTextStream& out, QTextStream& err) {
   }
   for (const QString& line : tally.problemLines) err << line << '\n';
   reportRefusals(config, tally.refusals, err);
-  out << config.poFile << ": " << counted(tally.applied + tally.refusals.size(), "place", "places")
-      << " of the project translated, " << tally.refusals.size() << " refused";
+  out << config.poFile << ": "
+      << counted(tally.applied + tally.refusals.size(), "translated place", "translated places")
+      << " checked, " << tally.refusals.size() << " refused";
   if (run.table->fuzzyCount() > 0) {
     out << ", " << counted(run.table->fuzzyCount(), "fuzzy entry", "fuzzy entries") << " skipped";
   }
