@@ -10,7 +10,7 @@
 namespace {
 
 // Every option is found by a search anywhere inside an argument.
-bool holds(const QString& argument, const char* pattern) {
+bool containsMatch(const QString& argument, const char* pattern) {
   return QRegExp(QString::fromLatin1(pattern)).indexIn(argument) != -1;
 }
 
@@ -59,20 +59,19 @@ QString capturedValue(const QString& argument, const char* pattern) {
 // First pass: mode, format, ignore list and root dir, first pattern wins.
 // Returns whether the argument was one of these four.
 bool takeFirstPassOption(const QString& argument, RunConfig& config) {
-  if (holds(argument, kModePattern)) {
+  if (containsMatch(argument, kModePattern)) {
     const QString value = capturedValue(argument, kModePattern);
     config.mode = value == QLatin1String("get") ? RunConfig::Mode::Get : RunConfig::Mode::New;
     ConsoleLine() << "...Mode: " << quoted(value) << "ok";
-  } else if (holds(argument, kFormatPattern)) {
+  } else if (containsMatch(argument, kFormatPattern)) {
     const QString value = capturedValue(argument, kFormatPattern);
-    const bool html = value == QLatin1String("html");
-    config.format = html ? RunConfig::Format::HTML : RunConfig::Format::CSV;
-    setFormatIndex(html ? 0 : 1);
+    config.format = value == QLatin1String("html") ? DocumentFormat::Html : DocumentFormat::Csv;
+    setFormatIndex(formatIndexOf(*config.format));
     ConsoleLine() << "...Format: " << quoted(value) << "ok";
-  } else if (holds(argument, kIgnoreOption)) {
+  } else if (containsMatch(argument, kIgnoreOption)) {
     config.ignoreText = valueOf(argument, kIgnoreOption);
     ConsoleLine() << "...Ignore dirs: " << quoted(config.ignoreText);
-  } else if (holds(argument, kRootDirOption)) {
+  } else if (containsMatch(argument, kRootDirOption)) {
     config.rootDir = valueOf(argument, kRootDirOption);
     ConsoleLine() << "...Root dir: " << quoted(config.rootDir);
   } else {
@@ -89,23 +88,23 @@ bool refuse(const char* message) {
 // Second pass: the options that depend on the mode, and unknown arguments.
 bool takeSecondPassOption(const QString& argument, RunConfig& config) {
   const bool getMode = config.mode == RunConfig::Mode::Get;
-  if (holds(argument, kModePattern) || holds(argument, kFormatPattern) ||
-      holds(argument, kIgnoreOption) || holds(argument, kRootDirOption)) {
+  if (containsMatch(argument, kModePattern) || containsMatch(argument, kFormatPattern) ||
+      containsMatch(argument, kIgnoreOption) || containsMatch(argument, kRootDirOption)) {
     return true;
   }
-  if (holds(argument, "--res-file=")) {
+  if (containsMatch(argument, "--res-file=")) {
     if (!getMode) return refuse("Error! Res file in new mode. See usage.");
     config.resFile = valueOf(argument, "--res-file=");
     ConsoleLine() << "...Result file: " << quoted(config.resFile);
-  } else if (holds(argument, "--res-dir=")) {
+  } else if (containsMatch(argument, "--res-dir=")) {
     if (getMode) return refuse("Error! Res dir in get mode. See usage.");
     config.resDir = valueOf(argument, "--res-dir=");
     ConsoleLine() << "...Result dir: " << quoted(config.resDir);
-  } else if (holds(argument, "--in-doc=")) {
+  } else if (containsMatch(argument, "--in-doc=")) {
     if (getMode) return refuse("Error! Input file in get mode. See usage.");
     config.inDoc = valueOf(argument, "--in-doc=");
     ConsoleLine() << "...Input file: " << quoted(config.inDoc);
-  } else if (holds(argument, "--log-preprocess")) {
+  } else if (containsMatch(argument, "--log-preprocess")) {
     config.logPreprocess = true;
     ConsoleLine() << "...Enable preprocess";
   } else {
@@ -117,7 +116,7 @@ bool takeSecondPassOption(const QString& argument, RunConfig& config) {
 
 bool checkPresence(const RunConfig& config) {
   if (config.mode == RunConfig::Mode::Unset) return refuse("Error! No mode set. See usage.");
-  if (config.format == RunConfig::Format::Unset) return refuse("Error! No format set. See usage.");
+  if (!config.format) return refuse("Error! No format set. See usage.");
   if (config.rootDir.isEmpty()) return refuse("Error! No root dir set. See usage.");
   return true;
 }
@@ -137,10 +136,12 @@ bool checkPaths(const RunConfig& config) {
 }  // namespace
 
 ParseOutcome parseCommandLine(const QStringList& arguments, RunConfig& config) {
-  ConsoleLine() << "Brisvane, version" << "1.2" << " Type --help for usage.";
+  ConsoleLine() << "Brisvane, version"
+                << "1.2"
+                << " Type --help for usage.";
   const QStringList options = arguments.mid(1);
   for (const QString& argument : options) {
-    if (holds(argument, "--help")) {
+    if (containsMatch(argument, "--help")) {
       printUsage();
       return ParseOutcome::Help;
     }
@@ -156,8 +157,3 @@ ParseOutcome parseCommandLine(const QStringList& arguments, RunConfig& config) {
 }
 
 int exitCodeOf(ParseOutcome outcome) { return outcome == ParseOutcome::Refused ? 1 : 0; }
-
-QStringList ignoreListOf(const QString& ignoreText) {
-  if (ignoreText.isEmpty()) return QStringList();
-  return ignoreText.split(QLatin1Char(','));
-}

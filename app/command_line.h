@@ -3,14 +3,16 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+#include "formats/document_format.h"
 
 /// The settings taken from the command line. Paths are kept exactly as typed.
 struct RunConfig {
   enum class Mode { Unset, Get, New };
-  enum class Format { Unset, CSV, HTML };
 
   Mode mode = Mode::Unset;
-  Format format = Format::Unset;
+  std::optional<DocumentFormat> format;
   QString rootDir;
   QString ignoreText;
   QString resFile;
@@ -31,8 +33,5 @@ ParseOutcome parseCommandLine(const QStringList& arguments, RunConfig& config);
 
 /// The exit code of a stop: 0 after the usage text, 1 after a refusal.
 int exitCodeOf(ParseOutcome outcome);
-
-/// "--ignore=" split at every ",", empty pieces kept; empty for an empty text.
-QStringList ignoreListOf(const QString& ignoreText);
 
 #endif

@@ -24,7 +24,7 @@ int runNewMode(const RunConfig& config, DocumentModel& model, QStringList ignore
   QDir::current().mkdir(config.resDir);
   // A failed write has printed its error line; the copies written before it
   // stay.
-  if (!patchDirectory(QDir(config.rootDir), model, ignoreList, QDir(config.resDir))) return 1;
+  if (!patchProject(config.rootDir, model, ignoreList, config.resDir)) return 1;
   ConsoleLine() << "Finished";
   return 0;
 }

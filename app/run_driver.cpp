@@ -9,6 +9,7 @@
 #include "formats/serialize_formatter.h"
 #include "patch/document_reader.h"
 #include "scan/project_scanner.h"
+#include "scan/source_walk.h"
 
 namespace {
 

@@ -53,7 +53,8 @@ const DocumentModel& sampleModel() {
     for (int i = 0; i < kModelFiles; ++i) {
       FileEntry file;
       file.name = QStringLiteral("file%1").arg(i);
-      file.chunks = detectChunks(syntheticSource(static_cast<quint32>(i + 1), kFileSize));
+      QStringList warnings;
+      file.chunks = detectChunks(syntheticSource(static_cast<quint32>(i + 1), kFileSize), warnings);
       result.append(file);
     }
     return result;
@@ -62,10 +63,10 @@ const DocumentModel& sampleModel() {
 }
 
 QString writeDocument(int format) {
-  setFormatIndex(format);
   QString document;
   QTextStream out(&document);
-  out << sampleModel();
+  writeDocument(out, sampleModel(),
+                format == 0 ? static_cast<SerializeFormatter&>(htmlFormatter) : csvFormatter);
   out.flush();
   return document;
 }
@@ -87,9 +88,10 @@ QString editorSavedPage() {
 
 void BM_ExtractLineLiterals(benchmark::State& state) {
   const QStringList& lines = literalLines();
+  QStringList warnings;
   for (auto _ : state) {
     for (int i = 0; i < lines.size(); ++i)
-      benchmark::DoNotOptimize(extractLineLiterals(lines[i], i));
+      benchmark::DoNotOptimize(extractLineLiterals(lines[i], i, warnings));
   }
   state.SetBytesProcessed(state.iterations() * totalSize(lines));
   state.SetItemsProcessed(state.iterations() * lines.size());
@@ -98,15 +100,17 @@ BENCHMARK(BM_ExtractLineLiterals);
 
 void BM_DetectChunks(benchmark::State& state) {
   const QString text = syntheticSource(7, kFileSize);
-  for (auto _ : state) benchmark::DoNotOptimize(detectChunks(text));
+  QStringList warnings;
+  for (auto _ : state) benchmark::DoNotOptimize(detectChunks(text, warnings));
   state.SetBytesProcessed(state.iterations() * text.size());
 }
 BENCHMARK(BM_DetectChunks);
 
 void BM_MakeLineTemplate(benchmark::State& state) {
   const QStringList& lines = literalLines();
+  QStringList warnings;
   for (auto _ : state) {
-    for (const QString& line : lines) benchmark::DoNotOptimize(makeLineTemplate(line));
+    for (const QString& line : lines) benchmark::DoNotOptimize(makeLineTemplate(line, warnings));
   }
   state.SetBytesProcessed(state.iterations() * totalSize(lines));
   state.SetItemsProcessed(state.iterations() * lines.size());
@@ -118,13 +122,14 @@ BENCHMARK(BM_MakeLineTemplate);
 void BM_PatchLine(benchmark::State& state) {
   const QStringList& lines = literalLines();
   QList<QList<LineEntry>> entries;
-  for (int i = 0; i < lines.size(); ++i) entries << extractLineLiterals(lines[i], i);
+  QStringList warnings;
+  for (int i = 0; i < lines.size(); ++i) entries << extractLineLiterals(lines[i], i, warnings);
   for (auto _ : state) {
     for (int i = 0; i < lines.size(); ++i) {
       QString line = lines[i];
       for (const LineEntry& entry : entries[i]) {
         QString patched;
-        if (patchLine(line, entry, patched)) line = patched;
+        if (patchLine(line, entry, patched, warnings)) line = patched;
       }
       benchmark::DoNotOptimize(line);
     }

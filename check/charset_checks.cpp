@@ -11,7 +11,7 @@ bool beyondAscii(const QString& text) {
 
 // The first text of the file the document shows with a character beyond
 // ASCII, cut short: a literal when one has such a character, else a line.
-QString sample(const SourceFile& file) {
+QString sample(const ProjectFile& file) {
   QString text;
   for (const ChunkEntry& chunk : file.chunks) {
     for (const LineEntry& literal : chunk.lines) {
@@ -30,7 +30,7 @@ QString sample(const SourceFile& file) {
 
 Findings checkCharsets(const SourceFolder& root) {
   Findings findings;
-  for (const SourceFile* file : filesInWalkOrder(root)) {
+  for (const ProjectFile* file : filesInWalkOrder(root)) {
     const SourceCharset& charset = file->charset;
     // The names of code page 1251 in any spelling come folded to "cp1251".
     if (!file->beyondAscii || charset.name.isEmpty() || charset.name == QLatin1String("cp1251")) {
@@ -39,14 +39,16 @@ Findings checkCharsets(const SourceFolder& root) {
     const QString shows = shown(sample(*file));
     QString message;
     if (charset.hasBom) {
-      message = QStringLiteral("the file starts with a byte-order mark for %1: the document "
-                               "shows its text right (\"%2\"), but new mode would write the "
-                               "whole copy in code page 1251")
+      message = QStringLiteral(
+                    "the file starts with a byte-order mark for %1: the document "
+                    "shows its text right (\"%2\"), but new mode would write the "
+                    "whole copy in code page 1251")
                     .arg(charset.name, shows);
     } else {
-      message = QStringLiteral("the file's #charset line names \"%1\", but the document shows "
-                               "its text as code page 1251 reads it (\"%2\"), and new mode "
-                               "would write corrections in code page 1251")
+      message = QStringLiteral(
+                    "the file's #charset line names \"%1\", but the document shows "
+                    "its text as code page 1251 reads it (\"%2\"), and new mode "
+                    "would write corrections in code page 1251")
                     .arg(charset.name, shows);
     }
     findings << Finding{file->path, -1, -1,

@@ -2,7 +2,7 @@
 
 #include <QCommandLineParser>
 
-#include "app/command_line.h"
+#include "scan/source_walk.h"
 
 namespace {
 
@@ -81,11 +81,7 @@ CheckRequest parseCheckCommandLine(const QStringList& arguments, CheckConfig& co
   const QString format = requiredValue(parser, options.format, error);
   config.inDoc = requiredValue(parser, options.inDoc, error);
   if (!error.isEmpty()) return CheckRequest::UsageError;
-  if (format == QLatin1String("html")) {
-    config.format = DocumentFormat::Html;
-  } else if (format == QLatin1String("csv")) {
-    config.format = DocumentFormat::Csv;
-  } else {
+  if (!parseFormatName(format, config.format)) {
     error = QStringLiteral("--format must be html or csv, not '%1'").arg(format);
     return CheckRequest::UsageError;
   }

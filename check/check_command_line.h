@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "check/document_format.h"
 #include "check/tads_version.h"
+#include "formats/document_format.h"
 
 /// The settings of one check.
 struct CheckConfig {

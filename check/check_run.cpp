@@ -13,15 +13,10 @@
 #include "check/spanning_literals.h"
 #include "check/strict_forecast.h"
 #include "docread/text_reconciler.h"
-#include "docread/tolerant_csv_reader.h"
-#include "docread/tolerant_html_reader.h"
+#include "docread/tolerant_reading.h"
 #include "fileio/checked_write.h"
 
 namespace {
-
-TolerantReading readTolerantly(const QByteArray& bytes, DocumentFormat format) {
-  return format == DocumentFormat::Html ? readTolerantHtml(bytes) : readTolerantCsv(bytes);
-}
 
 int rowCount(const DocumentModel& model) {
   int rows = 0;
@@ -35,7 +30,7 @@ Findings withoutJoinedPositions(const Findings& findings, const QList<JoinedRow>
                                 const SourceFolder& root) {
   QSet<QString> positions;
   for (const JoinedRow& join : joined) {
-    for (const SourceFile* file : filesInWalkOrder(root)) {
+    for (const ProjectFile* file : filesInWalkOrder(root)) {
       if (file->baseName != join.section) continue;
       positions.insert(rowKey(file->path, join.row.lineIndex, join.row.literalIndex));
       for (const auto& taken : join.swallowed) {
@@ -84,8 +79,8 @@ int writeClean(const CheckConfig& config, const SourceFolder& root, const Docume
     err << "brisvane-check: cannot write \"" << config.cleanFile << "\"\n";
     return -1;
   }
-  const StrictForecast forecast =
-      forecastStrictReading(bytes, config.format, readTolerantly(bytes, config.format).quirks);
+  const StrictForecast forecast = forecastStrictReading(
+      bytes, config.format, readTolerantDocument(bytes, config.format).quirks);
   const Findings left =
       checkReading(root, clean, forecast) + checkPlayerView(root, clean, interpreter);
   out << "\nClean document written to \"" << config.cleanFile << "\": " << rowCount(clean)
@@ -103,9 +98,9 @@ int writeClean(const CheckConfig& config, const SourceFolder& root, const Docume
 CheckResult checkDocument(const QByteArray& document, DocumentFormat format,
                           const SourceFolder& root, const Interpreter& interpreter) {
   CheckResult result;
-  const QList<const SourceFile*> files = filesInWalkOrder(root);
+  const QList<const ProjectFile*> files = filesInWalkOrder(root);
   const QHash<QString, LineEntry> sourceLiterals = indexSourceLiterals(files);
-  const TolerantReading reading = readTolerantly(document, format);
+  const TolerantReading reading = readTolerantDocument(document, format);
   result.meant = reconcileWithProject(reading, sourceLiterals);
   const QList<JoinedRow> joined =
       format == DocumentFormat::Csv ? findJoinedRows(result.meant) : QList<JoinedRow>();

@@ -1,10 +1,5 @@
 #include "check/clean_writer.h"
 
-#include <QTextStream>
-
-#include "formats/document_writer.h"
-#include "formats/serialize_formatter.h"
-
 namespace {
 
 // New mode's CSV reader skips a record whose text is empty and takes one
@@ -26,17 +21,5 @@ DocumentModel withCsvQuotes(DocumentModel model) {
 }  // namespace
 
 QByteArray writeCleanDocument(const DocumentModel& model, DocumentFormat format) {
-  // The document writer writes through the process-wide format choice; this
-  // tool makes it once per document and puts it back after.
-  const int previous = formatIndex;
-  setFormatIndex(format == DocumentFormat::Html ? 0 : 1);
-  QByteArray bytes;
-  {
-    QTextStream out(&bytes, QIODevice::WriteOnly);
-    currentFormatter()->setStreamCodec(out);
-    out << (format == DocumentFormat::Csv ? withCsvQuotes(model) : model);
-    out.flush();
-  }
-  setFormatIndex(previous);
-  return bytes;
+  return writeDocument(format == DocumentFormat::Csv ? withCsvQuotes(model) : model, format);
 }

@@ -3,7 +3,7 @@
 
 #include <QByteArray>
 
-#include "check/document_format.h"
+#include "formats/document_format.h"
 #include "scan/document_model.h"
 
 /// `model` written as get mode writes a document of `format`, byte for byte:

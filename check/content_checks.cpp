@@ -1,34 +1,37 @@
 #include "check/content_checks.h"
 
 #include <QMap>
-#include <QTextCodec>
 #include <QVector>
 
 #include "check/model_lookup.h"
 #include "check/walk_forecast.h"
 #include "patch/line_patcher.h"
+#include "patch/patch_walk.h"
+#include "scan/cp1251_codec.h"
 #include "scan/literal_scanner.h"
 
 namespace {
 
-Finding at(const SourceFile& file, qint64 lineIndex, qint64 literalIndex, const QString& message) {
+Finding at(const ProjectFile& file, qint64 lineIndex, qint64 literalIndex, const QString& message) {
   return Finding{file.path, lineIndex, literalIndex, message};
 }
 
 QString unencodable(const QString& text) {
-  static QTextCodec* const codec = QTextCodec::codecForName("CP1251");
   QStringList characters;
+  QByteArray bytes;
   for (int i = 0; i < text.size(); ++i) {
     // A character outside the basic plane comes as two halves: test both.
     const int length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
     const QString character = text.mid(i, length);
     i += length - 1;
-    if (!codec->canEncode(character) && !characters.contains(character)) characters << character;
+    if (!encodeCp1251(character, bytes) && !characters.contains(character)) {
+      characters << character;
+    }
   }
   return characters.join(QLatin1Char(' '));
 }
 
-void checkText(const SourceFile& file, const LineEntry& row, const ScannedLine& scanned,
+void checkText(const ProjectFile& file, const LineEntry& row, const ScannedLine& scanned,
                Findings& findings) {
   const QChar quote = scanned.literals[static_cast<int>(row.literalIndex)].doubleQuoted
                           ? QLatin1Char('"')
@@ -64,7 +67,7 @@ void checkText(const SourceFile& file, const LineEntry& row, const ScannedLine& 
 
 // The rows of one line, in document order, against the line as the source
 // holds it.
-void checkLine(const SourceFile& file, quint32 lineIndex, const QVector<LineEntry>& rows,
+void checkLine(const ProjectFile& file, quint32 lineIndex, const QVector<LineEntry>& rows,
                Findings& findings) {
   if (lineIndex >= static_cast<quint32>(file.lines.size())) {
     for (const LineEntry& row : rows) {
@@ -121,7 +124,7 @@ void checkLine(const SourceFile& file, quint32 lineIndex, const QVector<LineEntr
   }
 }
 
-void checkFile(const SourceFile& file, const FileEntry& section, Findings& findings) {
+void checkFile(const ProjectFile& file, const FileEntry& section, Findings& findings) {
   QMap<quint32, QVector<LineEntry>> rowsByLine;
   for (const LineEntry& row : rowsOf(section)) rowsByLine[row.lineIndex].append(row);
   for (auto line = rowsByLine.constBegin(); line != rowsByLine.constEnd(); ++line) {
@@ -129,10 +132,10 @@ void checkFile(const SourceFile& file, const FileEntry& section, Findings& findi
   }
 }
 
-void checkSections(const QList<const SourceFile*>& files, const DocumentModel& meant,
+void checkSections(const QList<const ProjectFile*>& files, const DocumentModel& meant,
                    Findings& findings) {
   QSet<QString> baseNames;
-  for (const SourceFile* file : files) baseNames.insert(file->baseName);
+  for (const ProjectFile* file : files) baseNames.insert(file->baseName);
   QSet<QString> seen;
   for (const FileEntry& section : meant) {
     const QString where = QStringLiteral("section \"%1\"").arg(section.name);
@@ -154,13 +157,13 @@ void checkSections(const QList<const SourceFile*>& files, const DocumentModel& m
 
 Findings checkContent(const SourceFolder& root, const DocumentModel& meant) {
   Findings findings;
-  const QList<const SourceFile*> files = filesInWalkOrder(root);
-  QHash<const SourceFile*, QString> stops;
+  const QList<const ProjectFile*> files = filesInWalkOrder(root);
+  QHash<const ProjectFile*, QString> stops;
   for (const WalkStop& stop : forecastWalkStops(root, sectionNamesOf(meant))) {
     stops.insert(stop.file, leftOutText(stop));
   }
-  QHash<QString, const SourceFile*> firstOfName;
-  for (const SourceFile* file : files) {
+  QHash<QString, const ProjectFile*> firstOfName;
+  for (const ProjectFile* file : files) {
     if (stops.contains(file)) {
       findings << at(*file, -1, -1,
                      QStringLiteral("the document has no section \"%1\", so new mode stops "
@@ -175,7 +178,7 @@ Findings checkContent(const SourceFolder& root, const DocumentModel& meant) {
     } else {
       firstOfName.insert(file->baseName, file);
     }
-    if (const FileEntry* section = firstSection(meant, file->baseName)) {
+    if (const FileEntry* section = findFileEntry(meant, file->baseName)) {
       checkFile(*file, *section, findings);
     }
   }

@@ -86,10 +86,10 @@ DocumentModel withJoinedRowsRestored(DocumentModel model, const QList<JoinedRow>
 
 Findings describeJoinedRows(const SourceFolder& root, const QList<JoinedRow>& joined) {
   Findings findings;
-  const QList<const SourceFile*> files = filesInWalkOrder(root);
+  const QList<const ProjectFile*> files = filesInWalkOrder(root);
   for (const JoinedRow& join : joined) {
     QString where = QStringLiteral("section \"%1\"").arg(join.section);
-    for (const SourceFile* file : files) {
+    for (const ProjectFile* file : files) {
       if (file->baseName == join.section) {
         where = file->path;
         break;

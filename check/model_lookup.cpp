@@ -4,23 +4,16 @@
 
 #include "docread/tolerant_reading.h"
 
-const FileEntry* firstSection(const DocumentModel& model, const QString& name) {
-  for (const FileEntry& section : model) {
-    if (section.name == name) return &section;
-  }
-  return nullptr;
-}
-
 QList<LineEntry> rowsOf(const FileEntry& section) {
   QList<LineEntry> rows;
   for (const ChunkEntry& chunk : section.chunks) rows += chunk.lines;
   return rows;
 }
 
-QList<const SourceFile*> firstOfEachName(const QList<const SourceFile*>& files) {
-  QList<const SourceFile*> first;
+QList<const ProjectFile*> firstOfEachName(const QList<const ProjectFile*>& files) {
+  QList<const ProjectFile*> first;
   QSet<QString> seen;
-  for (const SourceFile* file : files) {
+  for (const ProjectFile* file : files) {
     if (seen.contains(file->baseName)) continue;
     seen.insert(file->baseName);
     first << file;
@@ -28,9 +21,9 @@ QList<const SourceFile*> firstOfEachName(const QList<const SourceFile*>& files) 
   return first;
 }
 
-QHash<QString, LineEntry> indexSourceLiterals(const QList<const SourceFile*>& files) {
+QHash<QString, LineEntry> indexSourceLiterals(const QList<const ProjectFile*>& files) {
   QHash<QString, LineEntry> index;
-  for (const SourceFile* file : firstOfEachName(files)) {
+  for (const ProjectFile* file : firstOfEachName(files)) {
     for (const ChunkEntry& chunk : file->chunks) {
       for (const LineEntry& literal : chunk.lines) {
         index.insert(rowKey(file->baseName, literal.lineIndex, literal.literalIndex), literal);

@@ -8,20 +8,16 @@
 #include "check/project_tree.h"
 #include "scan/document_model.h"
 
-/// The first section named `name`, the one new mode applies to every source
-/// file of that base name; null when there is none.
-const FileEntry* firstSection(const DocumentModel& model, const QString& name);
-
 /// Every row of a section, chunk after chunk, in document order.
 QList<LineEntry> rowsOf(const FileEntry& section);
 
 /// The files a section applies to in new mode: the first of each base name,
 /// in walk order.
-QList<const SourceFile*> firstOfEachName(const QList<const SourceFile*>& files);
+QList<const ProjectFile*> firstOfEachName(const QList<const ProjectFile*>& files);
 
 /// Every literal of the project as get mode would write it today, by row key
 /// (base name and position); the first file of a base name wins, as in new
 /// mode.
-QHash<QString, LineEntry> indexSourceLiterals(const QList<const SourceFile*>& files);
+QHash<QString, LineEntry> indexSourceLiterals(const QList<const ProjectFile*>& files);
 
 #endif

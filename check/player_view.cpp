@@ -2,30 +2,8 @@
 
 #include "check/model_lookup.h"
 #include "docread/tolerant_reading.h"
+#include "patch/patch_walk.h"
 #include "scan/literal_scanner.h"
-
-namespace {
-
-struct EscapedQuote {
-  const char* marker;
-  const char* entity;
-  const char* escape;
-  QChar character;
-};
-
-// In the order get mode converts them.
-const EscapedQuote kQuotes[] = {{"<DQUOTE>", "&quot;", "\\\"", QLatin1Char('"')},
-                                {"<SQUOTE>", "&apos;", "\\'", QLatin1Char('\'')}};
-
-QString converted(QString marked, bool toEntities) {
-  for (const EscapedQuote& quote : kQuotes) {
-    marked.replace(QLatin1String(quote.marker),
-                   QLatin1String(toEntities ? quote.entity : quote.escape));
-  }
-  return marked;
-}
-
-}  // namespace
 
 bool printsAsWritten(const QString& entity, const Interpreter& interpreter) {
   if (interpreter.dialect == TadsDialect::Tads2 && !interpreter.htmlMode) return true;
@@ -33,7 +11,7 @@ bool printsAsWritten(const QString& entity, const Interpreter& interpreter) {
 }
 
 bool switchesHtmlModeOn(const SourceFolder& root) {
-  for (const SourceFile* file : filesInWalkOrder(root)) {
+  for (const ProjectFile* file : filesInWalkOrder(root)) {
     for (const QString& line : file->lines) {
       if (line.contains(QLatin1String("\\H+"))) return true;
     }
@@ -41,9 +19,9 @@ bool switchesHtmlModeOn(const SourceFolder& root) {
   return false;
 }
 
-QHash<QString, QString> indexEscapedLiterals(const QList<const SourceFile*>& files) {
+QHash<QString, QString> indexEscapedLiterals(const QList<const ProjectFile*>& files) {
   QHash<QString, QString> index;
-  for (const SourceFile* file : firstOfEachName(files)) {
+  for (const ProjectFile* file : firstOfEachName(files)) {
     for (const ChunkEntry& chunk : file->chunks) {
       for (const LineEntry& literal : chunk.lines) {
         if (!literal.doubleQuoted) continue;
@@ -61,25 +39,25 @@ QHash<QString, QString> indexEscapedLiterals(const QList<const SourceFile*>& fil
 
 RestoredEscapes restoreEscapes(const QString& text, const QString& markedSource) {
   RestoredEscapes restored{text, {}};
-  const bool unchanged = text == converted(markedSource, true);
-  for (const EscapedQuote& quote : kQuotes) {
+  const bool unchanged = text == markersToEntities(markedSource);
+  for (const EscapedQuote& quote : kEscapedQuotes) {
     const QLatin1String entity(quote.entity);
     if (!markedSource.contains(QLatin1String(quote.marker)) || !text.contains(entity)) continue;
     if (!unchanged && markedSource.contains(entity)) continue;  // the author's own
     restored.entities << entity;
     if (!unchanged) restored.text.replace(entity, QLatin1String(quote.escape));
   }
-  if (unchanged) restored.text = converted(markedSource, false);
+  if (unchanged) restored.text = unmaskEscapedQuotes(markedSource);
   return restored;
 }
 
 Findings checkPlayerView(const SourceFolder& root, const DocumentModel& meant,
                          const Interpreter& interpreter) {
   Findings findings;
-  const QList<const SourceFile*> files = filesInWalkOrder(root);
+  const QList<const ProjectFile*> files = filesInWalkOrder(root);
   const QHash<QString, QString> escaped = indexEscapedLiterals(files);
-  for (const SourceFile* file : firstOfEachName(files)) {
-    const FileEntry* section = firstSection(meant, file->baseName);
+  for (const ProjectFile* file : firstOfEachName(files)) {
+    const FileEntry* section = findFileEntry(meant, file->baseName);
     if (!section) continue;
     for (const LineEntry& row : rowsOf(*section)) {
       const auto source =
@@ -89,14 +67,14 @@ Findings checkPlayerView(const SourceFolder& root, const DocumentModel& meant,
       QStringList entities;
       QStringList escapes;
       QString seenByPlayer = row.text;
-      for (const EscapedQuote& quote : kQuotes) {
+      for (const EscapedQuote& quote : kEscapedQuotes) {
         const QLatin1String entity(quote.entity);
         if (!restored.entities.contains(entity)) continue;
         if (printsAsWritten(entity, interpreter)) {
           entities << entity;
           escapes << QLatin1String(quote.escape);
         } else {
-          seenByPlayer.replace(entity, quote.character);
+          seenByPlayer.replace(entity, QString(QLatin1Char(quote.quote)));
         }
       }
       if (entities.isEmpty()) continue;

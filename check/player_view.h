@@ -29,7 +29,7 @@ bool switchesHtmlModeOn(const SourceFolder& root);
 /// entities, by row key: the content between the quotes with the escape
 /// markers of the literal scanner in place of the escapes. The first file
 /// of a base name stands for all, as in new mode.
-QHash<QString, QString> indexEscapedLiterals(const QList<const SourceFile*>& files);
+QHash<QString, QString> indexEscapedLiterals(const QList<const ProjectFile*>& files);
 
 /// A text with the entities get mode put in for the source's escaped quotes
 /// written as those escapes again.

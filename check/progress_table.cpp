@@ -6,6 +6,7 @@
 
 #include "check/model_lookup.h"
 #include "docread/tolerant_reading.h"
+#include "patch/patch_walk.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ int countWords(const QString& text) {
   return words;
 }
 
-FileProgress measureFile(const SourceFile& file, const DocumentModel& meant) {
+FileProgress measureFile(const ProjectFile& file, const DocumentModel& meant) {
   FileProgress progress;
   progress.path = file.path;
   QHash<QString, QString> sourceTexts;
@@ -29,7 +30,7 @@ FileProgress measureFile(const SourceFile& file, const DocumentModel& meant) {
       sourceTexts.insert(rowKey(QString(), literal.lineIndex, literal.literalIndex), literal.text);
     }
   }
-  const FileEntry* section = firstSection(meant, file.baseName);
+  const FileEntry* section = findFileEntry(meant, file.baseName);
   if (!section) return progress;
   for (const LineEntry& row : rowsOf(*section)) {
     ++progress.inDocument;
@@ -45,7 +46,7 @@ FileProgress measureFile(const SourceFile& file, const DocumentModel& meant) {
 
 QList<FileProgress> measureProgress(const SourceFolder& root, const DocumentModel& meant) {
   QList<FileProgress> files;
-  for (const SourceFile* file : filesInWalkOrder(root)) files << measureFile(*file, meant);
+  for (const ProjectFile* file : filesInWalkOrder(root)) files << measureFile(*file, meant);
   return files;
 }
 

@@ -1,66 +1,72 @@
 #include "check/project_tree.h"
 
-#include <QDir>
-#include <QFile>
+#include <QVector>
+#include <utility>
 
-#include "check/console_silencer.h"
 #include "scan/chunk_detector.h"
-#include "scan/source_listing.h"
+#include "scan/source_reading.h"
+#include "scan/source_walk.h"
 
 namespace {
 
-QString childPath(const QString& parent, const QString& name) {
-  return parent.isEmpty() ? name : parent + QLatin1Char('/') + name;
-}
+// Builds the tree as the walk enters and leaves its folders.
+class TreeBuilder final : public SourceVisitor {
+ public:
+  SourceFolder root;
 
-void walkFolder(QDir directory, SourceFolder& folder, const QStringList& ignoreList) {
-  const QFileInfoList files = listSourceFiles(directory);
-  for (const QFileInfo& info : files) {
-    if (ignoresFile(info, ignoreList)) continue;
-    SourceFile file;
-    file.baseName = announceFile(info);
-    QString text;
-    if (!readSourceFile(info.absoluteFilePath(), text)) continue;
-    file.path = childPath(folder.path, info.fileName());
-    file.lines = text.split(QLatin1Char('\n'));
-    file.chunks = detectChunks(text);
-    QFile raw(info.absoluteFilePath());
-    if (raw.open(QIODevice::ReadOnly)) {
-      const QByteArray bytes = raw.readAll();
-      file.charset = detectSourceCharset(bytes);
-      for (int i = file.charset.bomLength; i < bytes.size() && !file.beyondAscii; ++i) {
-        file.beyondAscii = static_cast<unsigned char>(bytes[i]) > 127;
-      }
+  void enterFolder(const QDir&, const QString& relative) override {
+    SourceFolder folder;
+    folder.path = relative;
+    folder.path.chop(1);  // no "/" at its end
+    open_.append(folder);
+  }
+
+  Next visitFile(const QFileInfo& info, const QString& relative) override {
+    QByteArray bytes;
+    if (!readSourceBytes(info.absoluteFilePath(), bytes)) return Next::GoOn;
+    ProjectFile file;
+    file.baseName = info.baseName();
+    file.path = relative + info.fileName();
+    file.charset = detectSourceCharset(bytes);
+    for (int i = file.charset.bomLength; i < bytes.size() && !file.beyondAscii; ++i) {
+      file.beyondAscii = static_cast<unsigned char>(bytes[i]) > 127;
     }
-    folder.files.append(file);
+    const QString text = decodeSourceBytes(std::move(bytes));
+    file.lines = text.split(QLatin1Char('\n'));
+    QStringList warnings;  // the main tool's to print, not this tool's
+    file.chunks = detectChunks(text, warnings);
+    open_.last().files.append(file);
+    return Next::GoOn;
   }
-  const QStringList names = listSubdirectories(directory);
-  for (const QString& name : names) {
-    const QString path = subdirectoryPath(directory, name);
-    if (ignoresDirectory(name, path, ignoreList)) continue;
-    SourceFolder child;
-    child.path = childPath(folder.path, name);
-    walkFolder(QDir(path), child, ignoreList);
-    folder.folders.append(child);
-  }
-}
 
-void collectFiles(const SourceFolder& folder, QList<const SourceFile*>& files) {
-  for (const SourceFile& file : folder.files) files.append(&file);
+  void leaveFolder() override {
+    SourceFolder done = open_.takeLast();
+    if (open_.isEmpty()) {
+      root = std::move(done);
+    } else {
+      open_.last().folders.append(done);
+    }
+  }
+
+ private:
+  QVector<SourceFolder> open_;  ///< the folders entered and not yet left
+};
+
+void collectFiles(const SourceFolder& folder, QList<const ProjectFile*>& files) {
+  for (const ProjectFile& file : folder.files) files.append(&file);
   for (const SourceFolder& child : folder.folders) collectFiles(child, files);
 }
 
 }  // namespace
 
 SourceFolder walkProject(const QString& rootDir, const QStringList& ignoreList) {
-  ConsoleSilencer silencer;
-  SourceFolder root;
-  walkFolder(QDir(rootDir), root, ignoreList);
-  return root;
+  TreeBuilder builder;
+  walkSources(rootDir, ignoreList, builder);
+  return builder.root;
 }
 
-QList<const SourceFile*> filesInWalkOrder(const SourceFolder& root) {
-  QList<const SourceFile*> files;
+QList<const ProjectFile*> filesInWalkOrder(const SourceFolder& root) {
+  QList<const ProjectFile*> files;
   collectFiles(root, files);
   return files;
 }

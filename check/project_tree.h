@@ -9,7 +9,7 @@
 #include "tadslex/source_charset.h"
 
 /// One source file as both walks of the main tool see it.
-struct SourceFile {
+struct ProjectFile {
   QString path;              ///< relative to the root, "/"-separated (rooms/hall.t)
   QString baseName;          ///< the key by which new mode finds its section
   QStringList lines;         ///< the text split at line feeds, as new mode patches it
@@ -21,7 +21,7 @@ struct SourceFile {
 /// One directory of the project, in walk order: its files, then its folders.
 struct SourceFolder {
   QString path;  ///< relative to the root, empty for the root itself
-  QList<SourceFile> files;
+  QList<ProjectFile> files;
   QList<SourceFolder> folders;
 };
 
@@ -31,6 +31,6 @@ struct SourceFolder {
 SourceFolder walkProject(const QString& rootDir, const QStringList& ignoreList);
 
 /// Every file of the tree, in walk order.
-QList<const SourceFile*> filesInWalkOrder(const SourceFolder& root);
+QList<const ProjectFile*> filesInWalkOrder(const SourceFolder& root);
 
 #endif

@@ -3,10 +3,9 @@
 #include <QMap>
 #include <QPair>
 
-#include "check/console_silencer.h"
 #include "check/model_lookup.h"
-#include "docread/tolerant_reading.h"
 #include "check/walk_forecast.h"
+#include "docread/tolerant_reading.h"
 #include "patch/patch_walk.h"
 #include "scan/literal_scanner.h"
 
@@ -14,10 +13,9 @@ namespace {
 
 using Position = QPair<quint32, quint32>;
 
-QStringList patched(const SourceFile& file, const FileEntry& section) {
+QStringList patched(const ProjectFile& file, const FileEntry& section) {
   QStringList lines = file.lines;
-  ConsoleSilencer silencer;
-  patchLines(lines, section);
+  patchLines(lines, section);  // its warnings are the main tool's to print
   return lines;
 }
 
@@ -47,40 +45,41 @@ QString literalOf(const QString& line, quint32 index) {
     return QString();
   }
   const LiteralSpan span = scanned.literals[static_cast<int>(index)];
-  QString literal = scanned.masked.mid(span.begin - 1, span.end - span.begin + 2);
-  literal.replace(QLatin1String("<DQUOTE>"), QLatin1String("\\\""));
-  literal.replace(QLatin1String("<SQUOTE>"), QLatin1String("\\'"));
-  return literal;
+  return unmaskEscapedQuotes(scanned.masked.mid(span.begin - 1, span.end - span.begin + 2));
 }
 
-// Patches `file` with the section as meant and as read and explains every
-// line that comes out differently.
-void compareFile(const SourceFile& file, const FileEntry& meant, const FileEntry& read,
-                 const StrictForecast& forecast, Findings& findings) {
+// A source file patched with its section as the document means it and as
+// new mode would read it.
+struct PatchedBothWays {
+  const ProjectFile& file;
+  QStringList meantLines;
   QStringList readLines;
-  // Says what the code holds where a row went missing, when that is not the
-  // source's literal: a placeholder or an emptied literal.
-  const auto report = [&](const Position& position, const QString& message,
-                          bool sayWhatCodeHolds = false) {
-    QString holds;
-    if (sayWhatCodeHolds) {
-      const int line = static_cast<int>(position.first);
-      holds = literalOf(readLines.value(line), position.second);
-      // Only a literal that no longer holds its source text is news.
-      if (holds == literalOf(file.lines.value(line), position.second)) holds.clear();
-    }
-    findings << Finding{file.path, position.first, position.second,
-                        holds.isEmpty() ? message
-                                        : message + QStringLiteral("; the code then holds %1")
-                                                        .arg(shown(holds))};
-  };
-  const QStringList meantLines = patched(file, meant);
-  readLines = patched(file, read);
-  QSet<quint32> differing;
-  for (int i = 0; i < meantLines.size(); ++i) {
-    if (meantLines[i] != readLines[i]) differing.insert(static_cast<quint32>(i));
+};
+
+// A finding at `position`; with `sayWhatCodeHolds`, it adds what the code
+// holds there after new mode's patching when that is not the source's
+// literal: a placeholder or an emptied literal.
+Finding rowFinding(const PatchedBothWays& both, const Position& position, const QString& message,
+                   bool sayWhatCodeHolds = false) {
+  QString holds;
+  if (sayWhatCodeHolds) {
+    const int line = static_cast<int>(position.first);
+    holds = literalOf(both.readLines.value(line), position.second);
+    // Only a literal that no longer holds its source text is news.
+    if (holds == literalOf(both.file.lines.value(line), position.second)) holds.clear();
   }
-  if (differing.isEmpty()) return;
+  return Finding{both.file.path, position.first, position.second,
+                 holds.isEmpty()
+                     ? message
+                     : message + QStringLiteral("; the code then holds %1").arg(shown(holds))};
+}
+
+// Explains the rows of the `differing` lines that new mode drops, reads
+// differently or reads where the document holds none; returns the lines
+// explained.
+QSet<quint32> explainRows(const PatchedBothWays& both, const FileEntry& meant,
+                          const FileEntry& read, const StrictForecast& forecast,
+                          const QSet<quint32>& differing, Findings& findings) {
   const auto meantRows = rowsOnLines(meant, differing);
   const auto readRows = rowsOnLines(read, differing);
   QSet<quint32> explained;
@@ -90,13 +89,13 @@ void compareFile(const SourceFile& file, const FileEntry& meant, const FileEntry
         forecast.quirks.value(rowKey(meant.name, row.key().first, row.key().second));
     for (int i = 0; i < row.value().size(); ++i) {
       if (i >= readTexts.size()) {
-        report(row.key(), dropReason(forecast, quirks), true);
+        findings << rowFinding(both, row.key(), dropReason(forecast, quirks), true);
       } else if (readTexts[i] != row.value()[i]) {
         QString message =
             QStringLiteral("new mode would write \"%1\" where the document means \"%2\"")
                 .arg(shown(readTexts[i]), shown(row.value()[i]));
         if (!quirks.isEmpty()) message += QStringLiteral(": ") + quirks.join("; ");
-        report(row.key(), message, readTexts[i].isEmpty());
+        findings << rowFinding(both, row.key(), message, readTexts[i].isEmpty());
       } else {
         continue;
       }
@@ -105,18 +104,33 @@ void compareFile(const SourceFile& file, const FileEntry& meant, const FileEntry
   }
   for (auto row = readRows.constBegin(); row != readRows.constEnd(); ++row) {
     if (row.value().size() <= meantRows.value(row.key()).size()) continue;
-    report(row.key(), QStringLiteral("new mode reads a row here that the document does not "
-                                     "hold for this file"));
+    findings << rowFinding(both, row.key(),
+                           QStringLiteral("new mode reads a row here that the document does not "
+                                          "hold for this file"));
     explained.insert(row.key().first);
   }
+  return explained;
+}
+
+// Patches `file` with the section as meant and as read and explains every
+// line that comes out differently.
+void compareFile(const ProjectFile& file, const FileEntry& meant, const FileEntry& read,
+                 const StrictForecast& forecast, Findings& findings) {
+  const PatchedBothWays both{file, patched(file, meant), patched(file, read)};
+  QSet<quint32> differing;
+  for (int i = 0; i < both.meantLines.size(); ++i) {
+    if (both.meantLines[i] != both.readLines[i]) differing.insert(static_cast<quint32>(i));
+  }
+  if (differing.isEmpty()) return;
+  const QSet<quint32> explained = explainRows(both, meant, read, forecast, differing, findings);
   QList<quint32> unexplained = (differing - explained).values();
   std::sort(unexplained.begin(), unexplained.end());
   for (quint32 line : unexplained) {
     findings << Finding{file.path, line, -1,
                         QStringLiteral("new mode would write the line as \"%1\" where the "
                                        "document means \"%2\"")
-                            .arg(shown(readLines[static_cast<int>(line)]),
-                                 shown(meantLines[static_cast<int>(line)]))};
+                            .arg(shown(both.readLines[static_cast<int>(line)]),
+                                 shown(both.meantLines[static_cast<int>(line)]))};
   }
 }
 
@@ -138,14 +152,14 @@ Findings checkReading(const SourceFolder& root, const DocumentModel& meant,
                       const StrictForecast& forecast) {
   Findings findings;
   const QSet<QString> meantNames = sectionNamesOf(meant);
-  QHash<const SourceFile*, QString> stops;
-  QSet<const SourceFile*> leftOut;
+  QHash<const ProjectFile*, QString> stops;
+  QSet<const ProjectFile*> leftOut;
   for (const WalkStop& stop : forecastWalkStops(root, sectionNamesOf(forecast.model))) {
-    for (const SourceFile* file : stop.leftOutFiles) leftOut.insert(file);
+    for (const ProjectFile* file : stop.leftOutFiles) leftOut.insert(file);
     leftOut.insert(stop.file);
     if (meantNames.contains(stop.file->baseName)) stops.insert(stop.file, leftOutText(stop));
   }
-  for (const SourceFile* file : filesInWalkOrder(root)) {
+  for (const ProjectFile* file : filesInWalkOrder(root)) {
     if (stops.contains(file)) {
       findings << Finding{file->path, -1, -1,
                           QStringLiteral("new mode does not find the section \"%1\"%2, so it "
@@ -156,8 +170,8 @@ Findings checkReading(const SourceFolder& root, const DocumentModel& meant,
     }
     // A file the walk leaves out is the business of the stop that does so.
     if (leftOut.contains(file)) continue;
-    const FileEntry* meantSection = firstSection(meant, file->baseName);
-    const FileEntry* readSection = firstSection(forecast.model, file->baseName);
+    const FileEntry* meantSection = findFileEntry(meant, file->baseName);
+    const FileEntry* readSection = findFileEntry(forecast.model, file->baseName);
     if (!meantSection || !readSection) continue;
     compareFile(*file, *meantSection, *readSection, forecast, findings);
   }

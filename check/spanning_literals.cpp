@@ -7,7 +7,7 @@
 SpanningLiterals countSpanningLiterals(const QString& rootDir, const SourceFolder& root,
                                        TadsDialect dialect) {
   SpanningLiterals count;
-  for (const SourceFile* file : filesInWalkOrder(root)) {
+  for (const ProjectFile* file : filesInWalkOrder(root)) {
     QFile source(rootDir + QLatin1Char('/') + file->path);
     if (!source.open(QIODevice::ReadOnly)) continue;
     for (const TadsLiteral& literal : lexTads(source.readAll(), dialect).literals) {

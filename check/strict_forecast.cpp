@@ -3,9 +3,8 @@
 #include <QTextStream>
 #include <QXmlStreamReader>
 
-#include "check/console_silencer.h"
 #include "docread/tolerant_html_reader.h"
-#include "formats/serialize_formatter.h"
+#include "formats/csv_formatter.h"
 #include "patch/document_reader.h"
 
 namespace {
@@ -42,21 +41,24 @@ StrictForecast forecastStrictReading(const QByteArray& document, DocumentFormat 
                                      const QHash<QString, QStringList>& rawQuirks) {
   StrictForecast forecast;
   SerializeFormatter& formatter = formatterFor(format);
-  ConsoleSilencer silencer;
-  const QString xhtml = formatter.preprocess(decodeAsNewMode(document, formatter));
+  const QString text = decodeAsNewMode(document, formatter);
+  QString xhtml;
   if (format == DocumentFormat::Csv) {
     forecast.quirks = rawQuirks;
+    QString refusal;
+    xhtml = convertCsvToXhtml(text, refusal);
     if (xhtml.isEmpty()) {
       // The conversion gave up on a record and says which.
-      forecast.stop = QStringLiteral("new mode reads nothing of the document: ") +
-                      silencer.lines().value(0).trimmed();
+      forecast.stop =
+          QStringLiteral("new mode reads nothing of the document: ") + refusal.trimmed();
       return forecast;
     }
   } else {
+    xhtml = formatter.preprocess(text);
     const TolerantReading normalised = readTolerantHtml(xhtml.toUtf8());
     forecast.quirks = normalised.quirks;
     forecast.stop = htmlStop(xhtml, normalised);
   }
-  readNormalisedDocument(xhtml, forecast.model);
+  readNormalisedDocument(xhtml, forecast.model);  // its warnings are the main tool's
   return forecast;
 }

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "check/document_format.h"
+#include "formats/document_format.h"
 #include "scan/document_model.h"
 
 /// What new mode would make of a document, found by running the main tool's

@@ -2,9 +2,9 @@
 
 DialectVerdict detectProjectDialect(const QString& rootDir, const SourceFolder& root,
                                     std::optional<TadsDialect> option) {
-  const QList<const SourceFile*> files = filesInWalkOrder(root);
+  const QList<const ProjectFile*> files = filesInWalkOrder(root);
   QStringList paths;
-  for (const SourceFile* file : files) paths << file->path;
+  for (const ProjectFile* file : files) paths << file->path;
   return detectTadsDialect(
       rootDir, paths, [&](int index) { return files[index]->lines; }, option);
 }

@@ -10,12 +10,12 @@
 
 /// A source file at which new mode's walk stops for want of a section.
 struct WalkStop {
-  const SourceFile* file = nullptr;
+  const ProjectFile* file = nullptr;
   /// What the stop leaves out of the copy besides the file itself: the
   /// later files of its folder and its subfolders (ending in "/").
   QStringList leftOut;
   /// The source files that go with it, those in the subfolders included.
-  QList<const SourceFile*> leftOutFiles;
+  QList<const ProjectFile*> leftOutFiles;
 };
 
 /// Where new mode's walk would stop when the document holds sections of

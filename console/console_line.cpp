@@ -12,7 +12,15 @@ ConsoleLine::~ConsoleLine() {
   // Straight into the debug channel, as the debug stream would send the
   // finished line (large documents print a line per row, and the stream
   // costs more than the line).
-  qt_message_output(QtDebugMsg, QMessageLogContext(), line_);
+  if (notes_) {
+    notes_->append(line_);
+  } else {
+    qt_message_output(QtDebugMsg, QMessageLogContext(), line_);
+  }
+}
+
+void printLines(const QStringList& notes) {
+  for (const QString& line : notes) qt_message_output(QtDebugMsg, QMessageLogContext(), line);
 }
 
 ConsoleLine& ConsoleLine::operator<<(const char* fixed) {

@@ -2,6 +2,7 @@
 #define BRISVANE_CONSOLE_CONSOLE_LINE_H
 
 #include <QString>
+#include <QStringList>
 
 /// A text value that a console line shows inside plain double quotes.
 struct Quoted {
@@ -20,6 +21,9 @@ inline Quoted quoted(const QString& text) { return Quoted{text}; }
 class ConsoleLine {
  public:
   ConsoleLine() { line_.reserve(64); }
+  /// A line that goes into `notes` instead: for a unit whose caller decides
+  /// whether its lines are printed (printLines).
+  explicit ConsoleLine(QStringList& notes) : notes_(&notes) {}
   ConsoleLine(const ConsoleLine&) = delete;
   ConsoleLine& operator=(const ConsoleLine&) = delete;
   ~ConsoleLine();
@@ -35,7 +39,11 @@ class ConsoleLine {
 
  private:
   QString line_;
+  QStringList* notes_ = nullptr;
 };
+
+/// Sends every line of `notes` to the debug channel, in order.
+void printLines(const QStringList& notes);
 
 /// Sends every debug message to standard error as UTF-8, verbatim, followed by
 /// one line feed. Installed once at start by the entry point.

@@ -1,9 +1,14 @@
 #include "docread/tolerant_csv_reader.h"
 
 #include <QRegExp>
-#include <QTextCodec>
+
+#include "formats/csv_records.h"
+#include "scan/byte_order_mark.h"
+#include "scan/cp1251_codec.h"
 
 namespace {
+
+using namespace csvrecord;
 
 const QChar kQuote = QLatin1Char('"');
 
@@ -84,15 +89,15 @@ QList<CsvRecord> parseSpreadsheetForm(const QString& text, QChar separator) {
 }
 
 bool startsRecord(const QString& line) {
-  return line.startsWith(QLatin1String("LINE;")) || line.startsWith(QLatin1String("FILE;")) ||
-         line.startsWith(QLatin1String("CHUNK;")) || line.startsWith(QLatin1String("END CHUNK"));
+  return line.startsWith(textOf(kLine)) || line.startsWith(textOf(kFile)) ||
+         line.startsWith(textOf(kChunk)) || line.startsWith(nameOf(kEndChunk));
 }
 
 // The form get mode writes: a LINE record's text runs from the quote after
 // "LINE;" to the last quote before the three numeric fields, so it may hold
 // quotes and separators; a text broken over several lines is joined again.
 QList<CsvRecord> parseWrittenForm(const QString& text) {
-  QRegExp matcher(QStringLiteral("LINE;\"(.*)\";([^;]*);([^;]*);([^;]*)"));
+  QRegExp matcher(textOf(kQuotedLine) + QStringLiteral("(.*)\";([^;]*);([^;]*);([^;]*)"));
   QList<CsvRecord> records;
   const QStringList lines = text.split(QLatin1Char('\n'));
   for (int i = 0; i < lines.size(); ++i) {
@@ -100,7 +105,7 @@ QList<CsvRecord> parseWrittenForm(const QString& text) {
     record.line = i + 1;
     QString line = lines[i];
     if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-    if (line.startsWith(QLatin1String("LINE;\""))) {
+    if (line.startsWith(textOf(kQuotedLine))) {
       QString joined = line;
       int last = i;
       while (!matcher.exactMatch(joined) && last + 1 < lines.size() &&
@@ -111,7 +116,7 @@ QList<CsvRecord> parseWrittenForm(const QString& text) {
       }
       if (matcher.exactMatch(joined)) {
         i = last;
-        record.fields = {{QStringLiteral("LINE")}, {matcher.cap(1), true}};
+        record.fields = {{nameOf(kLine)}, {matcher.cap(1), true}};
         for (int field = 2; field <= 4; ++field) record.fields << CsvField{matcher.cap(field)};
         records << record;
         continue;
@@ -131,7 +136,7 @@ bool isWrittenForm(const QString& text, QChar separator) {
     // A spreadsheet pads every record to the same number of fields and puts
     // a text without quotes or separators in no quotes at all.
     if (line.startsWith(kQuote) || line.endsWith(QLatin1Char(';'))) return false;
-    if (line.startsWith(QLatin1String("LINE;")) && !line.startsWith(QLatin1String("LINE;\""))) {
+    if (line.startsWith(textOf(kLine)) && !line.startsWith(textOf(kQuotedLine))) {
       return false;
     }
   }
@@ -144,16 +149,16 @@ class CsvInterpreter {
       : reading_(reading), separator_(separator) {}
 
   void take(const CsvRecord& record) {
-    const QString name = record.field(0).text.trimmed();
-    if (name == QLatin1String("FILE") && !record.field(1).text.isEmpty()) {
+    const QString recordName = record.field(0).text.trimmed();
+    if (recordName == nameOf(kFile) && !record.field(1).text.isEmpty()) {
       reading_.model.append(FileEntry{record.field(1).text, {}});
-    } else if (name == QLatin1String("CHUNK") && !record.field(1).text.isEmpty()) {
+    } else if (recordName == nameOf(kChunk) && !record.field(1).text.isEmpty()) {
       if (reading_.model.isEmpty()) {
         note(record, QStringLiteral("a CHUNK record stands before any FILE record"));
         return;
       }
       reading_.model.last().chunks.append(ChunkEntry{record.field(1).text, {}});
-    } else if (name == QLatin1String("LINE")) {
+    } else if (recordName == nameOf(kLine)) {
       takeLine(record);
     }
   }
@@ -210,8 +215,8 @@ class CsvInterpreter {
 
 // UTF-8 after a UTF-8 byte-order mark, else code page 1251.
 QString decodeCsvDocument(const QByteArray& bytes) {
-  if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
-  return QTextCodec::codecForName("CP1251")->toUnicode(bytes);
+  if (byteOrderMarkOf(bytes) == ByteOrderMark::Utf8) return QString::fromUtf8(bytes.mid(3));
+  return decodeCp1251(bytes.constData(), bytes.size());
 }
 
 // The first of ";", "," and tab that stands outside double quotes, looking
@@ -238,8 +243,8 @@ TolerantReading readTolerantCsv(const QByteArray& bytes) {
   const QString text = decodeCsvDocument(bytes);
   const QChar separator = detectSeparator(text);
   reading.getModeForm = isWrittenForm(text, separator);
-  const QList<CsvRecord> records = reading.getModeForm ? parseWrittenForm(text)
-                                                       : parseSpreadsheetForm(text, separator);
+  const QList<CsvRecord> records =
+      reading.getModeForm ? parseWrittenForm(text) : parseSpreadsheetForm(text, separator);
   CsvInterpreter interpreter(reading, separator);
   for (const CsvRecord& record : records) interpreter.take(record);
   return reading;

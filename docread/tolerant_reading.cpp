@@ -2,6 +2,13 @@
 
 #include <QRegExp>
 
+#include "docread/tolerant_csv_reader.h"
+#include "docread/tolerant_html_reader.h"
+
+TolerantReading readTolerantDocument(const QByteArray& bytes, DocumentFormat format) {
+  return format == DocumentFormat::Html ? readTolerantHtml(bytes) : readTolerantCsv(bytes);
+}
+
 QString rowKey(const QString& section, quint32 lineIndex, quint32 literalIndex) {
   return section + QLatin1Char('\n') + QString::number(lineIndex) + QLatin1Char('/') +
          QString::number(literalIndex);

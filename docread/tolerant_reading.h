@@ -1,12 +1,14 @@
 #ifndef BRISVANE_DOCREAD_TOLERANT_READING_H
 #define BRISVANE_DOCREAD_TOLERANT_READING_H
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QStringList>
 
+#include "formats/document_format.h"
 #include "scan/document_model.h"
 
 /// What a tolerant reader took from a corrected document: the sections,
@@ -30,6 +32,9 @@ struct TolerantReading {
   /// between the first and the last quote of their record, nothing escaped.
   bool getModeForm = false;
 };
+
+/// Reads a corrected document of `format` with the reader for it.
+TolerantReading readTolerantDocument(const QByteArray& bytes, DocumentFormat format);
 
 /// The key of a row: its section's name and its position.
 QString rowKey(const QString& section, quint32 lineIndex, quint32 literalIndex);

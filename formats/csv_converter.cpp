@@ -1,8 +1,10 @@
 // The reading side of the CSV format: CSVFormatter::preprocess.
 #include <QStringList>
+#include <utility>
 
 #include "console/console_line.h"
 #include "formats/csv_formatter.h"
+#include "formats/csv_records.h"
 #include "formats/html_formatter.h"
 
 namespace {
@@ -18,7 +20,7 @@ bool splitQuotedLine(const QString& line, QStringList& fields) {
   const int first = line.indexOf(kQuote);
   const int last = line.lastIndexOf(kQuote);
   if (last <= first) return false;
-  fields << QStringLiteral("LINE") << line.mid(first + 1, last - first - 1);
+  fields << csvrecord::nameOf(csvrecord::kLine) << line.mid(first + 1, last - first - 1);
   fields += line.mid(last + 1).split(kSeparator, Qt::SkipEmptyParts);
   return true;
 }
@@ -41,6 +43,14 @@ QString tableRow(const QStringList& fields) {
 }  // namespace
 
 QString CSVFormatter::preprocess(QString document) {
+  QString refusal;
+  const QString html = convertCsvToXhtml(std::move(document), refusal);
+  if (!refusal.isEmpty()) printLines(QStringList(refusal));
+  return html;
+}
+
+QString convertCsvToXhtml(QString document, QString& refusal) {
+  using namespace csvrecord;
   QString html = QStringLiteral("<!DOCTYPE html><html><head></head><body>");
   const QStringList lines = document.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   for (QString line : lines) {
@@ -50,9 +60,11 @@ QString CSVFormatter::preprocess(QString document) {
     if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
 
     QStringList fields;
-    if (line.startsWith(QLatin1String("LINE")) && line.contains(kQuote)) {
+    if (line.startsWith(nameOf(kLine)) && line.contains(kQuote)) {
       if (!splitQuotedLine(line, fields)) {
-        ConsoleLine() << "Cannot preparse complex line: " << quoted(line);
+        QStringList lines;
+        ConsoleLine(lines) << "Cannot preparse complex line: " << quoted(line);
+        refusal = lines.first();
         return QString();
       }
     } else {
@@ -61,13 +73,13 @@ QString CSVFormatter::preprocess(QString document) {
     if (fields.isEmpty()) continue;
 
     const QString& record = fields[0];
-    if (record == QLatin1String("FILE") && fields.size() >= 2) {
+    if (record == nameOf(kFile) && fields.size() >= 2) {
       html += QStringLiteral("<h1>") + fields[1] + QStringLiteral("</h1>");
-    } else if (record == QLatin1String("CHUNK") && fields.size() >= 2) {
+    } else if (record == nameOf(kChunk) && fields.size() >= 2) {
       html += QStringLiteral("<h2>") + fields[1] + QStringLiteral("</h2><table>");
-    } else if (record == QLatin1String("END CHUNK")) {
+    } else if (record == nameOf(kEndChunk)) {
       html += QStringLiteral("</table>");
-    } else if (record == QLatin1String("LINE") && fields.size() >= 5 && !fields[1].isEmpty()) {
+    } else if (record == nameOf(kLine) && fields.size() >= 5 && !fields[1].isEmpty()) {
       html += tableRow(fields);
     }
   }

@@ -3,19 +3,23 @@
 #include <QTextStream>
 
 #include "console/decimal_text.h"
+#include "formats/csv_records.h"
+#include "scan/cp1251_codec.h"
 
 CSVFormatter csvFormatter;
 
-void CSVFormatter::setStreamCodec(QTextStream& stream) { stream.setCodec("CP-1251"); }
+void CSVFormatter::setStreamCodec(QTextStream& stream) { stream.setCodec(kCp1251CodecName); }
 
-void CSVFormatter::writeHeader(QTextStream& out) { out << "CSV file with TADS Source\n"; }
+using namespace csvrecord;
+
+void CSVFormatter::writeHeader(QTextStream& out) { out << textOf(kTitle); }
 
 void CSVFormatter::writeFileStart(QTextStream& out, QString name) {
-  out << "FILE;" << name << '\n';
+  out << textOf(kFile) << name << '\n';
 }
 
 void CSVFormatter::writeChunkStart(QTextStream& out, QString name) {
-  out << "CHUNK;" << name << '\n';
+  out << textOf(kChunk) << name << '\n';
 }
 
 void CSVFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
@@ -23,7 +27,7 @@ void CSVFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
   // One piece per row: the stream's work per insertion outweighs the row's.
   QString row;
   row.reserve(text.size() + 40);
-  row += QLatin1String("LINE;\"");
+  row += textOf(kQuotedLine);
   row += text;
   row += QLatin1String("\";");
   row += QLatin1Char(doubleQuoted ? '1' : '0');
@@ -35,7 +39,7 @@ void CSVFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
   out << row;
 }
 
-void CSVFormatter::writeChunkEnd(QTextStream& out, QString) { out << "END CHUNK\n"; }
+void CSVFormatter::writeChunkEnd(QTextStream& out, QString) { out << textOf(kEndChunk); }
 
 void CSVFormatter::writeFileEnd(QTextStream& out, QString) { out << "\n\n"; }
 

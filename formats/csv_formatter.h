@@ -1,6 +1,8 @@
 #ifndef BRISVANE_FORMATS_CSV_FORMATTER_H
 #define BRISVANE_FORMATS_CSV_FORMATTER_H
 
+#include <QString>
+
 #include "formats/serialize_formatter.h"
 
 /// The semicolon-separated file: code page 1251, one record per line ended by
@@ -17,12 +19,16 @@ class CSVFormatter : public SerializeFormatter {
   void writeChunkEnd(QTextStream& out, QString name) override;
   void writeFileEnd(QTextStream& out, QString name) override;
   void writeFooter(QTextStream& out) override;
-  /// Converts the records into the XHTML grammar the reader parses, or
-  /// returns an empty text for a LINE record with a lone double quote
-  /// (see csv_converter.cpp).
+  /// convertCsvToXhtml, printing its refusal.
   QString preprocess(QString document) override;
 };
 
 extern CSVFormatter csvFormatter;
+
+/// What CSVFormatter::preprocess does, without printing: the records of a
+/// CSV document converted into the XHTML grammar the reader parses, or an
+/// empty text for a LINE record with a lone double quote, with the line new
+/// mode prints for it in `refusal`.
+QString convertCsvToXhtml(QString document, QString& refusal);
 
 #endif

@@ -4,11 +4,15 @@
 #include "scan/document_model.h"
 
 class QTextStream;
+class SerializeFormatter;
 
-/// Writes `model` through the current formatter in document order: header,
-/// per file its start, per chunk its start, lines and end, the file's end,
-/// then the footer. Writes nothing when no formatter is selected. The stream's
-/// codec is the caller's business.
+/// Writes `model` through `formatter` in document order: header, per file
+/// its start, per chunk its start, lines and end, the file's end, then the
+/// footer. The stream's codec is the caller's business.
+void writeDocument(QTextStream& out, const DocumentModel& model, SerializeFormatter& formatter);
+
+/// writeDocument through the current formatter; nothing when none is
+/// selected.
 QTextStream& operator<<(QTextStream& out, const DocumentModel& model);
 
 #endif

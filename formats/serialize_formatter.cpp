@@ -1,19 +1,14 @@
 #include "formats/serialize_formatter.h"
 
-#include "formats/csv_formatter.h"
-#include "formats/html_formatter.h"
+#include "formats/document_format.h"
 
 int formatIndex = 1;
 
 void setFormatIndex(int index) { formatIndex = index; }
 
 SerializeFormatter* currentFormatter() {
-  switch (formatIndex) {
-    case 0:
-      return &htmlFormatter;
-    case 1:
-      return &csvFormatter;
-    default:
-      return nullptr;
+  for (const DocumentFormat format : {DocumentFormat::Html, DocumentFormat::Csv}) {
+    if (formatIndexOf(format) == formatIndex) return &formatterFor(format);
   }
+  return nullptr;
 }

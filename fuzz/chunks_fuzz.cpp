@@ -11,7 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   silenceConsole();
   const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size));
-  const QList<ChunkEntry> chunks = detectChunks(text);
+  QStringList warnings;
+  const QList<ChunkEntry> chunks = detectChunks(text, warnings);
 
   const QStringList lines = text.split(QLatin1Char('\n'));
   QList<int> headers;  // header lines that start an emitted chunk

@@ -40,8 +40,9 @@ void checkCopyPatcher(const uint8_t* data, size_t size) {
   const QString text = decodeCp1251(bytes.constData(), bytes.size());
   const QStringList sourceLines = text.split(QLatin1Char('\n'));
   ChunkEntry chunk;
+  QStringList warnings;
   for (int i = 0; i < sourceLines.size(); ++i) {
-    for (LineEntry entry : extractLineLiterals(sourceLines[i], i)) {
+    for (LineEntry entry : extractLineLiterals(sourceLines[i], i, warnings)) {
       entry.text = entry.text.isEmpty() ? QStringLiteral("\u0416") : entry.text + entry.text;
       chunk.lines.append(entry);
     }
@@ -53,14 +54,13 @@ void checkCopyPatcher(const uint8_t* data, size_t size) {
   if ((shape & 4) && !chunk.lines.isEmpty()) chunk.lines.removeAt(shape % chunk.lines.size());
   const FileEntry file{QStringLiteral("f"), {chunk}};
 
-  consoleLineCount() = 0;
   bool encoded = false;
-  const QByteArray copy = reference::patchedFromBytes(bytes, file, encoded);
-  const int byteWarnings = consoleLineCount();
-  consoleLineCount() = 0;
-  require(copy == reference::patchedAsText(bytes, file),
+  QStringList byteWarnings;
+  QStringList textWarnings;
+  const QByteArray copy = reference::patchedFromBytes(bytes, file, encoded, byteWarnings);
+  require(copy == reference::patchedAsText(bytes, file, textWarnings),
           "the copy patched from bytes is the copy patched as text");
-  require(byteWarnings == consoleLineCount(), "both ways warn alike");
+  require(byteWarnings == textWarnings, "both ways warn alike");
 }
 
 }  // namespace
@@ -71,12 +71,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QString line = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size));
   const qint32 lineIndex = qint32(size);
 
-  consoleLineCount() = 0;
-  const QList<LineEntry> entries = extractLineLiterals(line, lineIndex);
-  const int extractWarnings = consoleLineCount();
-  consoleLineCount() = 0;
-  const QString lineTemplate = makeLineTemplate(line);
-  const int templateWarnings = consoleLineCount();
+  QStringList warnings;
+  const QList<LineEntry> entries = extractLineLiterals(line, lineIndex, warnings);
+  const int extractWarnings = warnings.size();
+  warnings.clear();
+  const QString lineTemplate = makeLineTemplate(line, warnings);
+  const int templateWarnings = warnings.size();
   const ScannedLine scanned = scanLine(line);
 
   require(extractWarnings == templateWarnings, "both sides warn on the same lines");

@@ -57,12 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   silenceConsole();
   const bool html = data[0] & 1;
+  const DocumentFormat format = html ? DocumentFormat::Html : DocumentFormat::Csv;
   QByteArray rest(reinterpret_cast<const char*>(data + 1), int(size - 1));
   QByteArray document = rest;
   bool unchanged = false;
   if (data[0] & 2) {
     const bool mutate = (data[0] & 4) && rest.size() >= 2;
-    document = reference::writtenDocument(html ? 0 : 1, modelOf(mutate ? rest.mid(2) : rest));
+    document = writeDocument(modelOf(mutate ? rest.mid(2) : rest), format);
     if (mutate && !document.isEmpty()) {
       document[int(quint8(rest[0]) * document.size() / 256)] = rest[1];
     } else {
@@ -71,8 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   DocumentModel direct;
   const bool directly = readWrittenDocument(document, html, direct);
-  const QString normalising = reference::readBack(html ? 0 : 1, document, true);
-  require(reference::readBack(html ? 0 : 1, document, false) == normalising,
+  const QString normalising = reference::readBack(format, document, true);
+  require(reference::readBack(format, document, false) == normalising,
           "the same records and console lines both ways");
   if (directly) {
     require(normalising.startsWith(reference::described(direct) + "--\n"),

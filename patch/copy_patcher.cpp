@@ -5,11 +5,39 @@
 #include <QVector>
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "patch/line_patcher.h"
 #include "scan/cp1251_codec.h"
+#include "scan/literal_scanner.h"
 
 namespace {
+
+// The lines of a source file's bytes: line i ends one byte before line i + 1
+// starts.
+class SourceLines {
+ public:
+  explicit SourceLines(const QByteArray& source) : source_(source), starts_{0} {
+    const char* const begin = source.constData();
+    const char* const end = begin + source.size();
+    for (const char* at = begin;
+         (at = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)))) != nullptr;) {
+      starts_.append(int(++at - begin));
+    }
+    count_ = quint32(starts_.size());
+    starts_.append(source.size() + 1);
+  }
+  quint32 count() const { return count_; }
+  int byteCount() const { return source_.size(); }
+  const char* bytes(quint32 i) const { return source_.constData() + starts_[int(i)]; }
+  int size(quint32 i) const { return starts_[int(i) + 1] - starts_[int(i)] - 1; }
+  QString text(quint32 i) const { return decodeCp1251(bytes(i), size(i)); }
+
+ private:
+  const QByteArray& source_;
+  QVector<int> starts_;
+  quint32 count_ = 0;
+};
 
 // One line that rows point at: its bytes when they were filled directly,
 // else its text as it is being patched.
@@ -21,7 +49,7 @@ struct PatchedLine {
   bool inBytes = false;
 };
 
-bool holds(const char* data, int size, const char* fixed, int fixedSize) {
+bool containsBytes(const char* data, int size, const char* fixed, int fixedSize) {
   for (int at = 0; at + fixedSize <= size; ++at) {
     if (data[at] == fixed[0] && std::memcmp(data + at, fixed, size_t(fixedSize)) == 0) return true;
   }
@@ -41,7 +69,10 @@ bool fillLineBytes(const char* line, int size, const LineEntry* const* rows, int
       return false;
     }
   }
-  if (holds(line, size, "<DQUOTE>", 8) || holds(line, size, "<SQUOTE>", 8)) return false;
+  for (const EscapedQuote& quote : kEscapedQuotes) {
+    const int markerSize = int(std::char_traits<char>::length(quote.marker));
+    if (containsBytes(line, size, quote.marker, markerSize)) return false;
+  }
   QVarLengthArray<std::pair<int, int>, 32> spans;  // content of each literal
   char closing = 0;
   int begin = 0;
@@ -65,7 +96,7 @@ bool fillLineBytes(const char* line, int size, const LineEntry* const* rows, int
   }
   // Text outside the literals must not hold a double backslash.
   auto appendOutside = [&](int from, int to) {
-    if (holds(line + from, to - from, "\\\\", 2)) return false;
+    if (containsBytes(line + from, to - from, "\\\\", 2)) return false;
     out.append(line + from, to - from);
     return true;
   };
@@ -86,93 +117,85 @@ bool fillLineBytes(const char* line, int size, const LineEntry* const* rows, int
   return appendOutside(outside, size);
 }
 
-}  // namespace
-
-bool patchCopy(const QByteArray& source, const FileEntry& file, QByteArray& copy, QString& text) {
-  // Where each line starts; line i ends one byte before line i + 1 starts.
-  QVector<int> starts{0};
-  const char* const begin = source.constData();
-  const char* const end = begin + source.size();
-  for (const char* at = begin;
-       (at = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)))) != nullptr;) {
-    starts.append(int(++at - begin));
+// The first pass over one line that rows point at: filled from its bytes,
+// or patched from its text in one pass, where the shape of its rows allows;
+// else its text, left for the second pass. Rows of different lines never
+// meet, so a line done here prints nothing.
+PatchedLine patchAtOnce(const SourceLines& source, quint32 index, const LineEntry* const* rows,
+                        int rowCount) {
+  PatchedLine line;
+  line.index = index;
+  if (fillLineBytes(source.bytes(index), source.size(index), rows, rowCount, line.bytes)) {
+    line.doneAtOnce = line.inBytes = true;
+    return line;
   }
-  const quint32 lineCount = static_cast<quint32>(starts.size());
-  starts.append(source.size() + 1);
-  auto lineBytes = [&](quint32 i) { return source.constData() + starts[int(i)]; };
-  auto lineSize = [&](quint32 i) { return starts[int(i) + 1] - starts[int(i)] - 1; };
-
-  // The rows of each line in document order, lines in file order.
-  QVector<const LineEntry*> rows;
-  for (const ChunkEntry& chunk : file.chunks) {
-    for (const LineEntry& entry : chunk.lines) {
-      if (entry.lineIndex < lineCount) rows.append(&entry);
-    }
+  line.text = source.text(index);
+  QString patched;
+  if (patchLineAtOnce(line.text, rows, rowCount, patched)) {
+    line.text = patched;
+    line.doneAtOnce = true;
   }
-  std::stable_sort(rows.begin(), rows.end(), [](const LineEntry* a, const LineEntry* b) {
-    return a->lineIndex < b->lineIndex;
-  });
+  return line;
+}
+
+// The patched lines of a file, with the slot of each line that rows point at.
+struct PatchedLines {
   QVector<PatchedLine> lines;
-  QVector<int> slotOf(rows.isEmpty() ? 0 : int(lineCount), -1);
-  for (int first = 0; first < rows.size();) {
-    int last = first;
-    while (last < rows.size() && rows[last]->lineIndex == rows[first]->lineIndex) ++last;
-    PatchedLine line;
-    line.index = rows[first]->lineIndex;
-    // Rows of different lines never meet, so a line that can be filled in
-    // one pass is done here; it prints nothing.
-    if (fillLineBytes(lineBytes(line.index), lineSize(line.index), rows.constData() + first,
-                      last - first, line.bytes)) {
-      line.doneAtOnce = true;
-      line.inBytes = true;
-      slotOf[int(line.index)] = lines.size();
-      lines.append(line);
-      first = last;
-      continue;
-    }
-    line.text = decodeCp1251(lineBytes(line.index), lineSize(line.index));
-    QString patched;
-    if (patchLineAtOnce(line.text, rows.mid(first, last - first), patched)) {
-      line.text = patched;
-      line.doneAtOnce = true;
-    }
-    slotOf[int(line.index)] = lines.size();
-    lines.append(line);
-    first = last;
-  }
-  // The other lines row by row in document order, which keeps their
-  // warnings in that order.
-  for (const ChunkEntry& chunk : file.chunks) {
-    for (const LineEntry& entry : chunk.lines) {
-      if (entry.lineIndex >= lineCount) continue;
-      PatchedLine& line = lines[slotOf[int(entry.lineIndex)]];
-      if (line.doneAtOnce) continue;
-      QString patched;
-      if (patchLine(line.text, entry, patched)) line.text = patched;
-    }
-  }
+  QVector<int> slotOf;  ///< by line index, -1 for a line no row points at
 
-  auto lineText = [&](quint32 i) {
+  const PatchedLine* at(quint32 i) const {
     const int slot = slotOf.isEmpty() ? -1 : slotOf[int(i)];
-    if (slot < 0) return decodeCp1251(lineBytes(i), lineSize(i));
-    const PatchedLine& line = lines[slot];
-    return line.inBytes ? decodeCp1251(line.bytes.constData(), line.bytes.size()) : line.text;
-  };
+    return slot < 0 ? nullptr : &lines[slot];
+  }
+};
+
+// The copy, lines joined by CR LF: every line no row points at as it
+// stands. False when a patched text lacks a byte; `text` then holds the
+// whole patched text for the codec.
+bool assembleCopy(const SourceLines& source, const PatchedLines& patched, QByteArray& copy,
+                  QString& text) {
   copy.clear();
-  copy.reserve(source.size() + int(lineCount));
-  for (quint32 i = 0; i < lineCount; ++i) {
+  copy.reserve(source.byteCount() + int(source.count()));
+  for (quint32 i = 0; i < source.count(); ++i) {
     if (i > 0) copy.append("\r\n", 2);
-    const int slot = slotOf.isEmpty() ? -1 : slotOf[int(i)];
-    if (slot < 0) {
-      copy.append(lineBytes(i), lineSize(i));
-    } else if (lines[slot].inBytes) {
-      copy.append(lines[slot].bytes);
-    } else if (!appendCp1251(lines[slot].text, copy)) {
+    const PatchedLine* line = patched.at(i);
+    if (!line) {
+      copy.append(source.bytes(i), source.size(i));
+    } else if (line->inBytes) {
+      copy.append(line->bytes);
+    } else if (!appendCp1251(line->text, copy)) {
       QStringList all;
-      for (quint32 k = 0; k < lineCount; ++k) all.append(lineText(k));
+      for (quint32 k = 0; k < source.count(); ++k) {
+        const PatchedLine* other = patched.at(k);
+        all << (!other           ? source.text(k)
+                : other->inBytes ? decodeCp1251(other->bytes.constData(), other->bytes.size())
+                                 : other->text);
+      }
       text = all.join(QLatin1String("\r\n"));
       return false;
     }
   }
   return true;
+}
+
+}  // namespace
+
+bool patchCopy(const QByteArray& source, const FileEntry& file, QByteArray& copy, QString& text,
+               QStringList& warnings) {
+  const SourceLines lines(source);
+  const QVector<const LineEntry*> rows = rowsByLine(file, lines.count());
+  PatchedLines patched;
+  if (!rows.isEmpty()) patched.slotOf = QVector<int>(int(lines.count()), -1);
+  forEachRowLine(rows, [&](quint32 index, const LineEntry* const* lineRows, int rowCount) {
+    patched.slotOf[int(index)] = patched.lines.size();
+    patched.lines.append(patchAtOnce(lines, index, lineRows, rowCount));
+  });
+  patchRowByRow(
+      file, lines.count(),
+      [&](quint32 i) {
+        PatchedLine& line = patched.lines[patched.slotOf[int(i)]];
+        return line.doneAtOnce ? nullptr : &line.text;
+      },
+      warnings);
+  return assembleCopy(lines, patched, copy, text);
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTextStream>
 #include <QXmlStreamReader>
+#include <climits>
 #include <utility>
 
 #include "console/console_line.h"
@@ -31,24 +32,35 @@ QString elementText(QXmlStreamReader& xml) {
   return xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
 }
 
-void readFileHeading(QXmlStreamReader& xml, DocumentModel& model) {
-  model.append(FileEntry());
-  const QString name = elementText(xml);
-  ConsoleLine() << "File name: " << quoted(name);
-  model.last().name = name;
+// What the reader gathers while it reads: the records go into the model,
+// each warning is kept with its place among the records' lines.
+struct Reading {
+  DocumentModel& model;
+  QList<ReaderWarning> warnings;
+  int records = 0;
+
+  void warn(const QStringList& line) { warnings.append(ReaderWarning{records, line.first()}); }
+};
+
+void readFileHeading(QXmlStreamReader& xml, Reading& reading) {
+  reading.model.append(FileEntry());
+  reading.model.last().name = elementText(xml);
+  ++reading.records;
 }
 
-void readChunkHeading(QXmlStreamReader& xml, DocumentModel& model) {
+void readChunkHeading(QXmlStreamReader& xml, Reading& reading) {
+  DocumentModel& model = reading.model;
   if (model.isEmpty()) {
     // A chunk heading before any file heading has no file to belong to.
-    ConsoleLine() << "Warning! Chunk outside any file skipped: " << quoted(elementText(xml));
+    QStringList line;
+    ConsoleLine(line) << "Warning! Chunk outside any file skipped: " << quoted(elementText(xml));
+    reading.warn(line);
     return;
   }
   QList<ChunkEntry>& chunks = model.last().chunks;
   chunks.append(ChunkEntry());
-  const QString name = elementText(xml);
-  ConsoleLine() << "Chunk name: " << quoted(name);
-  chunks.last().name = name;
+  chunks.last().name = elementText(xml);
+  ++reading.records;
 }
 
 // Q/L/N with empty fields dropped; false unless exactly three fields remain.
@@ -62,7 +74,8 @@ bool parseOptions(const QString& options, LineEntry& entry) {
   return true;
 }
 
-void readRow(QXmlStreamReader& xml, DocumentModel& model) {
+void readRow(QXmlStreamReader& xml, Reading& reading) {
+  DocumentModel& model = reading.model;
   LineEntry entry;
   xml.readNext();
   entry.text = elementText(xml);
@@ -71,32 +84,19 @@ void readRow(QXmlStreamReader& xml, DocumentModel& model) {
   entry.text.squeeze();
   xml.readNext();
   const QString options = elementText(xml);
+  QStringList line;
   if (!parseOptions(options, entry)) {
-    ConsoleLine() << "Warning, cannot read line options: " << quoted(entry.text) << "("
-                  << quoted(options) << ")";
-    return;
-  }
-  if (model.isEmpty() || model.last().chunks.isEmpty()) {
+    ConsoleLine(line) << "Warning, cannot read line options: " << quoted(entry.text) << "("
+                      << quoted(options) << ")";
+  } else if (model.isEmpty() || model.last().chunks.isEmpty()) {
     // A row before any chunk heading of its file has no chunk to belong to.
-    ConsoleLine() << "Warning! Line outside any chunk skipped: " << quoted(entry.text);
+    ConsoleLine(line) << "Warning! Line outside any chunk skipped: " << quoted(entry.text);
+  } else {
+    model.last().chunks.last().lines.append(entry);
+    ++reading.records;
     return;
   }
-  model.last().chunks.last().lines.append(entry);
-  ConsoleLine() << "ln: " << entry.lineIndex << entry.literalIndex;
-}
-
-// The lines the normalising reader prints for a document that it reads
-// whole and without a warning, in document order.
-void announceRecords(const DocumentModel& model) {
-  for (const FileEntry& file : model) {
-    ConsoleLine() << "File name: " << quoted(file.name);
-    for (const ChunkEntry& chunk : file.chunks) {
-      ConsoleLine() << "Chunk name: " << quoted(chunk.name);
-      for (const LineEntry& row : chunk.lines) {
-        ConsoleLine() << "ln: " << row.lineIndex << row.literalIndex;
-      }
-    }
-  }
+  reading.warn(line);
 }
 
 // A document still in the form get mode writes is read from its bytes; any
@@ -109,7 +109,7 @@ bool readDirectly(QTextStream& in, SerializeFormatter* formatter, DocumentModel&
   {
     const QByteArray bytes = device->readAll();
     if (readWrittenDocument(bytes, html, model)) {
-      announceRecords(model);
+      printReaderLines(model, {});
       return true;
     }
   }
@@ -120,7 +120,8 @@ bool readDirectly(QTextStream& in, SerializeFormatter* formatter, DocumentModel&
 
 }  // namespace
 
-void readNormalisedDocument(QString xhtml, DocumentModel& model) {
+QList<ReaderWarning> readNormalisedDocument(QString xhtml, DocumentModel& model) {
+  Reading reading{model, {}, 0};
   QXmlStreamReader xml(xhtml);
   // The reader keeps its own encoded copy of the text; a document of many
   // megabytes need not be held twice while it is parsed.
@@ -129,22 +130,53 @@ void readNormalisedDocument(QString xhtml, DocumentModel& model) {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
     const QStringRef name = xml.name();
     if (name == QLatin1String("h1")) {
-      readFileHeading(xml, model);
+      readFileHeading(xml, reading);
     } else if (name == QLatin1String("h2")) {
-      readChunkHeading(xml, model);
+      readChunkHeading(xml, reading);
     } else if (name == QLatin1String("tr")) {
-      readRow(xml, model);
+      readRow(xml, reading);
     }
   }
+  return reading.warnings;
+}
+
+void printReaderLines(const DocumentModel& model, const QList<ReaderWarning>& warnings) {
+  int record = 0;
+  int next = 0;  // the next warning to print, placed before record `nextPlace`
+  int nextPlace = warnings.isEmpty() ? INT_MAX : warnings.first().recordsBefore;
+  // Prints the warnings placed before the record about to be printed.
+  const auto printWarnings = [&]() {
+    while (nextPlace <= record) {
+      printLines(QStringList(warnings[next].line));
+      nextPlace = ++next < warnings.size() ? warnings[next].recordsBefore : INT_MAX;
+    }
+    ++record;
+  };
+  for (const FileEntry& file : model) {
+    printWarnings();
+    ConsoleLine() << "File name: " << quoted(file.name);
+    for (const ChunkEntry& chunk : file.chunks) {
+      printWarnings();
+      ConsoleLine() << "Chunk name: " << quoted(chunk.name);
+      for (const LineEntry& row : chunk.lines) {
+        printWarnings();
+        ConsoleLine() << "ln: " << row.lineIndex << row.literalIndex;
+      }
+    }
+  }
+  for (; next < warnings.size(); ++next) printLines(QStringList(warnings[next].line));
+}
+
+void readDocument(QTextStream& in, DocumentModel& model, SerializeFormatter& formatter) {
+  model.clear();
+  if (readDirectly(in, &formatter, model)) return;
+  QString xhtml = formatter.preprocess(in.readAll());
+  if (preprocessLogging) savePreprocessed(xhtml);
+  const QList<ReaderWarning> warnings = readNormalisedDocument(std::move(xhtml), model);
+  printReaderLines(model, warnings);
 }
 
 QTextStream& operator>>(QTextStream& in, DocumentModel& model) {
-  SerializeFormatter* formatter = currentFormatter();
-  if (!formatter) return in;
-  model.clear();
-  if (readDirectly(in, formatter, model)) return in;
-  QString xhtml = formatter->preprocess(in.readAll());
-  if (preprocessLogging) savePreprocessed(xhtml);
-  readNormalisedDocument(std::move(xhtml), model);
+  if (SerializeFormatter* formatter = currentFormatter()) readDocument(in, model, *formatter);
   return in;
 }

@@ -1,5 +1,7 @@
 #include "patch/line_patcher.h"
 
+#include <algorithm>
+
 #include "console/console_line.h"
 #include "scan/literal_scanner.h"
 
@@ -9,13 +11,13 @@ QString placeholderFor(quint32 literalIndex) {
   return QStringLiteral("\\\\") + QString::number(literalIndex) + QLatin1Char(' ');
 }
 
-QString makeLineTemplate(QString line) {
+QString makeLineTemplate(QString line, QStringList& warnings) {
   // The same scanner as get mode, so placeholder k is the literal that the
   // document numbered k.
   const ScannedLine scanned = scanLine(line);
   if (scanned.unterminated) {
-    ConsoleLine() << "Warning! May be miltiline string found at line: " << quoted(scanned.masked)
-                  << ". Ignore";
+    ConsoleLine(warnings) << "Warning! May be miltiline string found at line: "
+                          << quoted(scanned.masked) << ". Ignore";
     return QString();
   }
   QString result;
@@ -30,13 +32,12 @@ QString makeLineTemplate(QString line) {
   }
   result += scanned.masked.midRef(outside);
   // Only markers that stood outside literals are left to turn back.
-  result.replace(QLatin1String("<DQUOTE>"), QLatin1String("\\\""));
-  result.replace(QLatin1String("<SQUOTE>"), QLatin1String("\\'"));
-  return result;
+  return unmaskEscapedQuotes(result);
 }
 
-bool patchLine(const QString& line, const LineEntry& entry, QString& patched) {
-  QString working = entry.literalIndex == 0 ? makeLineTemplate(line) : line;
+bool patchLine(const QString& line, const LineEntry& entry, QString& patched,
+               QStringList& warnings) {
+  QString working = entry.literalIndex == 0 ? makeLineTemplate(line, warnings) : line;
   if (working.isEmpty()) return false;
   working.replace(placeholderFor(entry.literalIndex), entry.text);
   patched = working;
@@ -54,9 +55,7 @@ bool appendOutside(QString& result, const QStringRef& piece) {
     result += piece;
     return true;
   }
-  QString text = piece.toString();
-  text.replace(QLatin1String("<DQUOTE>"), QLatin1String("\\\""));
-  text.replace(QLatin1String("<SQUOTE>"), QLatin1String("\\'"));
+  const QString text = unmaskEscapedQuotes(piece.toString());
   if (text.contains(QLatin1String("\\\\"))) return false;
   result += text;
   return true;
@@ -64,17 +63,17 @@ bool appendOutside(QString& result, const QStringRef& piece) {
 
 }  // namespace
 
-bool patchLineAtOnce(const QString& line, const QVector<const LineEntry*>& rows,
+bool patchLineAtOnce(const QString& line, const LineEntry* const* rows, int rowCount,
                      QString& patched) {
   // Row by row, each row copies and searches the whole line: a long line
   // with many literals would cost its length times its rows. In the shape
   // checked here every placeholder is filled at most once, by the first row
   // of its number, and nothing else can ever look like a placeholder, so the
   // template can be filled in one go.
-  if (rows.isEmpty() || rows.first()->literalIndex != 0) return false;
+  if (rowCount == 0 || rows[0]->literalIndex != 0) return false;
   const QLatin1Char backslash('\\');
   int filled = 0;
-  for (int i = 0; i < rows.size(); ++i) {
+  for (int i = 0; i < rowCount; ++i) {
     if ((i > 0 && rows[i]->literalIndex == 0) || rows[i]->text.contains(backslash)) return false;
     filled += rows[i]->text.size();
   }
@@ -83,10 +82,9 @@ bool patchLineAtOnce(const QString& line, const QVector<const LineEntry*>& rows,
 
   const int literalCount = scanned.literals.size();
   QVector<const QString*> fills(literalCount, nullptr);
-  for (const LineEntry* row : rows) {
-    if (row->literalIndex < static_cast<quint32>(literalCount) && !fills[row->literalIndex]) {
-      fills[row->literalIndex] = &row->text;
-    }
+  for (int i = 0; i < rowCount; ++i) {
+    const quint32 k = rows[i]->literalIndex;
+    if (k < static_cast<quint32>(literalCount) && !fills[int(k)]) fills[int(k)] = &rows[i]->text;
   }
   QString result;
   result.reserve(line.size() + filled + 8 * literalCount);
@@ -100,4 +98,17 @@ bool patchLineAtOnce(const QString& line, const QVector<const LineEntry*>& rows,
   if (!appendOutside(result, scanned.masked.midRef(outside))) return false;
   patched = result;
   return true;
+}
+
+QVector<const LineEntry*> rowsByLine(const FileEntry& file, quint32 lineCount) {
+  QVector<const LineEntry*> rows;
+  for (const ChunkEntry& chunk : file.chunks) {
+    for (const LineEntry& entry : chunk.lines) {
+      if (entry.lineIndex < lineCount) rows.append(&entry);
+    }
+  }
+  std::stable_sort(rows.begin(), rows.end(), [](const LineEntry* a, const LineEntry* b) {
+    return a->lineIndex < b->lineIndex;
+  });
+  return rows;
 }

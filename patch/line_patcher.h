@@ -2,6 +2,7 @@
 #define BRISVANE_PATCH_LINE_PATCHER_H
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include "scan/document_model.h"
@@ -11,21 +12,55 @@
 QString placeholderFor(quint32 literalIndex);
 
 /// The line with the content of each literal replaced by its numbered
-/// placeholder (quotes kept), or an empty text (with the multi-line warning)
-/// when the line ends inside a literal.
-QString makeLineTemplate(QString line);
+/// placeholder (quotes kept), or an empty text (with the multi-line warning
+/// appended to `warnings`) when the line ends inside a literal.
+QString makeLineTemplate(QString line, QStringList& warnings);
 
 /// The line after `entry` was applied: literal 0 rebuilds the template from
 /// `line` first; every occurrence of the entry's placeholder then takes its
 /// text verbatim. False when the line stays unchanged.
-bool patchLine(const QString& line, const LineEntry& entry, QString& patched);
+bool patchLine(const QString& line, const LineEntry& entry, QString& patched,
+               QStringList& warnings);
 
 /// Applies all `rows` of one line (in document order) in a single pass, for
 /// the usual shape: the first row has literal 0, no later row has, no text
 /// holds a backslash and no double backslash stands outside the literals.
 /// Then the outcome equals applying the rows one by one with patchLine, and
 /// no warning is due. False, with `line` untouched, for any other shape.
-bool patchLineAtOnce(const QString& line, const QVector<const LineEntry*>& rows,
+bool patchLineAtOnce(const QString& line, const LineEntry* const* rows, int rowCount,
                      QString& patched);
+
+/// The rows of `file` that point at one of its `lineCount` lines, sorted by
+/// line; the rows of a line keep their document order.
+QVector<const LineEntry*> rowsByLine(const FileEntry& file, quint32 lineCount);
+
+/// Calls `patchAtOnce(lineIndex, rows, rowCount)` once per line of `rows`
+/// (as rowsByLine gives them), in line order.
+template <typename PatchAtOnce>
+void forEachRowLine(const QVector<const LineEntry*>& rows, PatchAtOnce patchAtOnce) {
+  for (int first = 0; first < rows.size();) {
+    int last = first;
+    while (last < rows.size() && rows[last]->lineIndex == rows[first]->lineIndex) ++last;
+    patchAtOnce(rows[first]->lineIndex, rows.constData() + first, last - first);
+    first = last;
+  }
+}
+
+/// The second pass over a file: every row whose line `pendingText(lineIndex)`
+/// gives a text for (a line not done in one pass; null for the others) is
+/// applied to that text with patchLine, in document order, which keeps the
+/// warnings in that order.
+template <typename PendingText>
+void patchRowByRow(const FileEntry& file, quint32 lineCount, PendingText pendingText,
+                   QStringList& warnings) {
+  for (const ChunkEntry& chunk : file.chunks) {
+    for (const LineEntry& entry : chunk.lines) {
+      if (entry.lineIndex >= lineCount) continue;
+      QString* text = pendingText(entry.lineIndex);
+      QString patched;
+      if (text && patchLine(*text, entry, patched, warnings)) *text = patched;
+    }
+  }
+}
 
 #endif

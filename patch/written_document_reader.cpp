@@ -4,7 +4,9 @@
 #include <cstring>
 #include <string>
 
+#include "formats/csv_records.h"
 #include "formats/html_formatter.h"
+#include "scan/byte_order_mark.h"
 #include "scan/cp1251_codec.h"
 
 namespace {
@@ -101,68 +103,85 @@ bool endsWith(const char* begin, const char* at, const char* fixed, long size) {
   return at - begin >= size && std::memcmp(at - size, fixed, size_t(size)) == 0;
 }
 
-// The text of an HTML heading or cell: everything up to the next '<', which
-// must begin `closing`. No clean-up match can reach over the markup around
-// it, so the text is cleaned up on its own when it holds the fixed text of a
-// step that can match there ("class=\"", " width=10%", "&nbsp;"), exactly as
-// the whole document would be. Any other ampersand must begin one of the
-// three entities the writer makes.
-template <int N>
-bool takeHtmlText(Cursor& c, const char (&closing)[N], QString& text) {
-  const char* begin = c.at;
+// What the scan of an HTML heading's or cell's text found in it.
+struct HtmlTextShape {
   bool ascii = true;
-  bool entities = false;
-  bool cleanUp = false;
+  bool entities = false;  ///< it holds entities the writer makes
+  bool cleanUp = false;   ///< it holds the fixed text of a clean-up step
+};
+
+// Scans the text of an HTML heading or cell: everything up to the next '<',
+// where it stops. No clean-up match can reach over the markup around it, so
+// the text needs cleaning up on its own when it holds the fixed text of a
+// step that can match there ("class=\"", " width=10%", "&nbsp;"). Any other
+// ampersand must begin one of the three entities the writer makes.
+bool scanHtmlText(Cursor& c, HtmlTextShape& shape) {
+  const char* begin = c.at;
   for (;; ++c.at) {
     while (c.at < c.end && kByteKinds[static_cast<unsigned char>(*c.at)] == Plain) ++c.at;
     if (c.at == c.end) return false;
     const ByteKind kind = kByteKinds[static_cast<unsigned char>(*c.at)];
-    if (kind == Stop) break;
+    if (kind == Stop) return true;
     if (kind == Refused) return false;
-    if (kind == High) ascii = false;
+    if (kind == High) shape.ascii = false;
     if (kind == Equals) {
       Cursor after{c.at + 1, c.end};
       if ((endsWith(begin, c.at, "class", 5) && after.take("\"")) ||
           (endsWith(begin, c.at, " width", 6) && after.take("10%"))) {
-        cleanUp = true;
+        shape.cleanUp = true;
       }
     }
     if (kind == Ampersand) {
       Cursor entity{c.at, c.end};
       if (entity.take("&amp;") || entity.take("&lt;") || entity.take("&gt;")) {
-        entities = true;
+        shape.entities = true;
       } else if (entity.take("&nbsp;")) {
-        cleanUp = true;
+        shape.cleanUp = true;
       } else {
         return false;
       }
     }
   }
+}
+
+// The bytes [begin, end) with the writer's three entities decoded, in
+// `unescaped`.
+void unescapeWritten(const char* begin, const char* end, std::string& unescaped) {
+  unescaped.clear();
+  for (const char* at = begin; at < end;) {
+    const char* amp = static_cast<const char*>(std::memchr(at, '&', size_t(end - at)));
+    if (!amp) amp = end;
+    unescaped.append(at, size_t(amp - at));
+    if (amp == end) break;
+    unescaped += amp[1] == 'a' ? '&' : amp[1] == 'l' ? '<' : '>';
+    at = amp + (amp[1] == 'a' ? 5 : 4);
+  }
+}
+
+// The text of an HTML heading or cell, which must end where `closing`
+// begins, as the normalising reader would read it. `scratch` is room for
+// decoding entities, kept from text to text.
+template <int N>
+bool takeHtmlText(Cursor& c, const char (&closing)[N], QString& text, std::string& scratch) {
+  const char* begin = c.at;
+  HtmlTextShape shape;
+  if (!scanHtmlText(c, shape)) return false;
   const char* end = c.at;
   if (!c.take(closing)) return false;
-  if (cleanUp) {
-    text = ascii ? QString::fromLatin1(begin, int(end - begin))
-                 : QString::fromUtf8(begin, int(end - begin));
+  if (shape.cleanUp) {
+    text = shape.ascii ? QString::fromLatin1(begin, int(end - begin))
+                       : QString::fromUtf8(begin, int(end - begin));
     text = htmlFormatter.preprocess(text);
     if (!unescapeEntities(text)) return false;
-    return ascii || !holdsRefusedCharacter(text);
+    return shape.ascii || !holdsRefusedCharacter(text);
   }
-  static std::string unescaped;
-  if (entities) {
-    unescaped.clear();
-    for (const char* at = begin; at < end;) {
-      const char* amp = static_cast<const char*>(std::memchr(at, '&', size_t(end - at)));
-      if (!amp) amp = end;
-      unescaped.append(at, size_t(amp - at));
-      if (amp == end) break;
-      unescaped += amp[1] == 'a' ? '&' : amp[1] == 'l' ? '<' : '>';
-      at = amp + (amp[1] == 'a' ? 5 : 4);
-    }
-    begin = unescaped.data();
-    end = begin + unescaped.size();
+  if (shape.entities) {
+    unescapeWritten(begin, end, scratch);
+    begin = scratch.data();
+    end = begin + scratch.size();
   }
   const int size = static_cast<int>(end - begin);
-  if (ascii) {
+  if (shape.ascii) {
     text = QString::fromLatin1(begin, size);
     return true;
   }
@@ -172,6 +191,7 @@ bool takeHtmlText(Cursor& c, const char (&closing)[N], QString& text) {
 
 // Header: the writer's, with the meta element and blanks as they stand.
 bool readHtml(Cursor& c, DocumentModel& model) {
+  std::string scratch;
   if (!c.take("<!DOCTYPE html>    <html>      <head>        <meta charset=\"utf-8\">"
               "        <title>TADS doc</title>      </head>      <body>")) {
     return false;
@@ -179,17 +199,17 @@ bool readHtml(Cursor& c, DocumentModel& model) {
   while (c.take("<h1>")) {
     model.append(FileEntry());
     FileEntry& file = model.last();
-    if (!takeHtmlText(c, "</h1>", file.name)) return false;
+    if (!takeHtmlText(c, "</h1>", file.name, scratch)) return false;
     while (c.take("<h2>")) {
       file.chunks.append(ChunkEntry());
       ChunkEntry& chunk = file.chunks.last();
-      if (!takeHtmlText(c, "</h2>", chunk.name) ||
+      if (!takeHtmlText(c, "</h2>", chunk.name, scratch) ||
           !c.take("<table border=\"1\" cellpadding=\"1\" cellspacing=\"1\"><tbody>")) {
         return false;
       }
       while (c.take("<tr><td>")) {
         LineEntry row;
-        if (!takeHtmlText(c, "</td>", row.text) || !c.take("<td width=10%>")) return false;
+        if (!takeHtmlText(c, "</td>", row.text, scratch) || !c.take("<td width=10%>")) return false;
         if (c.take("\"")) {
           row.doubleQuoted = true;
         } else if (!c.take("'")) {
@@ -262,19 +282,20 @@ bool takeCsvRow(Cursor& c, QList<LineEntry>& lines) {
 }
 
 bool readCsv(Cursor& c, DocumentModel& model) {
-  if (!c.take("CSV file with TADS Source\n")) return false;
-  while (c.take("FILE;")) {
+  using namespace csvrecord;
+  if (!c.take(kTitle)) return false;
+  while (c.take(kFile)) {
     model.append(FileEntry());
     FileEntry& file = model.last();
     if (!takeCsvName(c, file.name)) return false;
-    while (c.take("CHUNK;")) {
+    while (c.take(kChunk)) {
       file.chunks.append(ChunkEntry());
       ChunkEntry& chunk = file.chunks.last();
       if (!takeCsvName(c, chunk.name)) return false;
-      while (c.take("LINE;\"")) {
+      while (c.take(kQuotedLine)) {
         if (!takeCsvRow(c, chunk.lines)) return false;
       }
-      if (!c.take("END CHUNK\n")) return false;
+      if (!c.take(kEndChunk)) return false;
     }
     if (!c.take("\n\n")) return false;
   }

@@ -3,11 +3,10 @@
 #include <QStringList>
 #include <QTextCodec>
 
+#include "scan/byte_order_mark.h"
 #include "scan/literal_scanner.h"
 
 namespace {
-
-const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
 // The index in the unmasked line of a masked line's character: every escaped
 // quote of the line stands as a marker of eight characters in the masked one.
@@ -33,9 +32,10 @@ GetModeLiterals getModeLiterals(const QString& text) {
     const QString& line = lines[lineIndex];
     if (!line.contains(QLatin1Char('"')) && !line.contains(QLatin1Char('\''))) continue;
     const ScannedLine scanned = scanLine(line);
-    // extractLineLiterals warns on such a line; get mode leaves it out.
+    // Get mode leaves such a line out.
     if (scanned.unterminated) continue;
-    const QList<LineEntry> entries = extractLineLiterals(line, lineIndex);
+    QStringList warnings;  // none: the line is closed
+    const QList<LineEntry> entries = extractLineLiterals(line, lineIndex, warnings);
     for (int i = 0; i < entries.size(); ++i) {
       GetModeLiteral literal;
       literal.column = unmaskedColumn(line, scanned.literals[i].begin);
@@ -49,17 +49,18 @@ GetModeLiterals getModeLiterals(const QString& text) {
 
 QHash<quint64, int> singleLineLiteralPositions(const QByteArray& source,
                                                const QVector<TadsLiteral>& literals) {
-  const bool bom = source.startsWith(kUtf8Bom);
-  QTextCodec* codec = QTextCodec::codecForName(bom ? "UTF-8" : "CP1251");
+  const bool bom = byteOrderMarkOf(source) == ByteOrderMark::Utf8;
+  // Code page 1251 has one character per byte.
+  QTextCodec* utf8 = bom ? QTextCodec::codecForName("UTF-8") : nullptr;
   QHash<quint64, int> positions;
   for (int i = 0; i < literals.size(); ++i) {
     const TadsLiteral& literal = literals[i];
     if (literal.line != literal.lastLine) continue;
     int lineStart = source.lastIndexOf('\n', literal.bodyBegin - 1) + 1;
-    if (lineStart == 0 && bom) lineStart = kUtf8Bom.size();
+    if (lineStart == 0 && bom) lineStart = 3;
     QByteArray prefix = source.mid(lineStart, literal.bodyBegin - lineStart);
     prefix.replace('\r', QByteArray());
-    const int column = codec->toUnicode(prefix).size();
+    const int column = utf8 ? utf8->toUnicode(prefix).size() : prefix.size();
     positions.insert(
         positionKey(static_cast<quint32>(literal.line - 1), static_cast<quint32>(column)), i);
   }

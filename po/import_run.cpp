@@ -4,8 +4,7 @@
 #include <QFileInfo>
 #include <QHash>
 
-#include "docread/tolerant_csv_reader.h"
-#include "docread/tolerant_html_reader.h"
+#include "docread/tolerant_reading.h"
 #include "po/import_corrections.h"
 #include "po/import_embedded.h"
 #include "po/import_matcher.h"
@@ -16,13 +15,15 @@
 #include "po/source_file.h"
 #include "po/template_builder.h"
 #include "po/translation_run.h"
-#include "scan/source_listing.h"
+#include "scan/source_reading.h"
 
 namespace {
 
 /// The sections of a document by name, in document order: get mode writes one
 /// per file, so the k-th section of a name belongs to the k-th file of that
-/// base name in the walk.
+/// base name in the walk. (New mode patches every file of a base name from
+/// the first section of that name, findFileEntry; an import takes each file's
+/// own section, so that two files of one base name keep their own texts.)
 using SectionsByName = QHash<QString, QVector<int>>;
 
 SectionsByName indexSections(const DocumentModel& model) {
@@ -94,8 +95,7 @@ int runImport(const PoConfig& config, QTextStream& out, QTextStream& err) {
     return 1;
   }
   const QByteArray bytes = document.readAll();
-  const TolerantReading reading =
-      config.format == QLatin1String("csv") ? readTolerantCsv(bytes) : readTolerantHtml(bytes);
+  const TolerantReading reading = readTolerantDocument(bytes, config.format);
   QStringList reports;
   for (const auto& note : reading.notes) {
     reports

@@ -1,6 +1,7 @@
 #include "po/import_text.h"
 
 #include "docread/text_reconciler.h"
+#include "scan/literal_scanner.h"
 
 RowTranslation translationFromRow(const QString& rowText, const QString& sourceText,
                                   bool doubleQuoted, bool whiteSpaceCollapsed) {
@@ -9,10 +10,7 @@ RowTranslation translationFromRow(const QString& rowText, const QString& sourceT
   // text, exactly, and so stays untranslated.
   QString text = whiteSpaceCollapsed ? reconcileText(rowText, sourceText) : rowText;
   if (text == sourceText) return row;
-  if (doubleQuoted) {
-    text.replace(QLatin1String("&quot;"), QLatin1String("\\\""));
-    text.replace(QLatin1String("&apos;"), QLatin1String("\\'"));
-  }
+  if (doubleQuoted) text = entitiesToEscapes(text);
   row.changed = true;
   row.text = text;
   return row;

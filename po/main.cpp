@@ -8,14 +8,6 @@
 #include "po/import_run.h"
 #include "po/po_command_line.h"
 
-namespace {
-
-/// The layers below print progress lines for Brisvane's console; this tool
-/// reports through its own streams only.
-void dropProgressLines(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-}  // namespace
-
 #if defined(__SANITIZE_ADDRESS__)
 // gettext's PO parser keeps no hold of the tokens of a line it cannot parse;
 // a file that is no PO file loses some of them inside the library.
@@ -25,7 +17,6 @@ extern "C" const char* __lsan_default_options() { return "print_suppressions=0";
 
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
-  qInstallMessageHandler(dropProgressLines);
   QTextStream out(stdout);
   QTextStream err(stderr);
   out.setCodec("UTF-8");

@@ -2,7 +2,8 @@
 
 #include <QCommandLineParser>
 
-#include "app/command_line.h"
+#include "formats/document_format.h"
+#include "scan/source_walk.h"
 #include "tadslex/dialect_detection.h"
 
 namespace {
@@ -174,15 +175,15 @@ void takeValues(const QCommandLineParser& parser, PoConfig& config, QString& err
     case PoConfig::Command::Check:
       config.poFile = required(parser, "po", error);
       break;
-    case PoConfig::Command::Import:
-      config.format = required(parser, "format", error);
+    case PoConfig::Command::Import: {
+      const QString format = required(parser, "format", error);
       config.inDoc = required(parser, "in-doc", error);
       config.output = required(parser, "o", error);
-      if (error.isEmpty() && config.format != QLatin1String("html") &&
-          config.format != QLatin1String("csv")) {
-        error = QStringLiteral("--format must be html or csv, not '%1'").arg(config.format);
+      if (error.isEmpty() && !parseFormatName(format, config.format)) {
+        error = QStringLiteral("--format must be html or csv, not '%1'").arg(format);
       }
       break;
+    }
   }
   if (config.command != PoConfig::Command::Import && parser.isSet(QStringLiteral("from-charset"))) {
     config.fromCharset = parser.value(QStringLiteral("from-charset"));

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "formats/document_format.h"
 #include "tadslex/tads_lexer.h"
 
 /// The settings of one brisvane-po run. Paths are kept as typed.
@@ -27,7 +28,7 @@ struct PoConfig {
   QString poFile;                    ///< apply and check --po
   QString resDir;                    ///< apply --res-dir
   TargetCharset toCharset = TargetCharset::Auto;  ///< apply --to-charset
-  QString format;                                 ///< import --format: "html" or "csv"
+  DocumentFormat format = DocumentFormat::Html;   ///< import --format
   QString inDoc;                                  ///< import --in-doc
 };
 

@@ -3,22 +3,20 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "scan/source_listing.h"
+#include "scan/source_walk.h"
 
 namespace {
 
-void walk(QDir directory, const QString& relative, const QStringList& ignoreList,
-          QVector<ProjectSource>& sources) {
-  for (const QFileInfo& file : listSourceFiles(directory)) {
-    if (ignoresFile(file, ignoreList)) continue;
+class SourceLister final : public SourceVisitor {
+ public:
+  QVector<ProjectSource> sources;
+
+  void enterFolder(const QDir&, const QString&) override {}
+  Next visitFile(const QFileInfo& file, const QString& relative) override {
     sources.append({file.absoluteFilePath(), relative + file.fileName()});
+    return Next::GoOn;
   }
-  for (const QString& name : listSubdirectories(directory)) {
-    const QString path = subdirectoryPath(directory, name);
-    if (ignoresDirectory(name, path, ignoreList)) continue;
-    walk(QDir(path), relative + name + QLatin1Char('/'), ignoreList, sources);
-  }
-}
+};
 
 QString resolved(const QString& path) {
   QFileInfo info(path);
@@ -36,13 +34,14 @@ QString resolved(const QString& path) {
 }  // namespace
 
 QVector<ProjectSource> listProjectSources(const QString& rootDir, const QStringList& ignoreList) {
-  QVector<ProjectSource> sources;
-  walk(QDir(rootDir), QString(), ignoreList, sources);
-  return sources;
+  SourceLister lister;
+  walkSources(rootDir, ignoreList, lister);
+  return lister.sources;
 }
 
 bool liesWithin(const QString& path, const QString& rootDir) {
   const QString inner = resolved(path);
   const QString outer = resolved(rootDir);
-  return inner == outer || inner.startsWith(outer + QLatin1Char('/')) || outer == QLatin1String("/");
+  return inner == outer || inner.startsWith(outer + QLatin1Char('/')) ||
+         outer == QLatin1String("/");
 }

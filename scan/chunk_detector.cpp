@@ -103,7 +103,7 @@ bool isChunkHeader(const QStringRef& line) {
          isBlockHeader(tokens, QLatin1String("replace"));
 }
 
-QList<ChunkEntry> detectChunks(QString text) {
+QList<ChunkEntry> detectChunks(QString text, QStringList& warnings) {
   QList<ChunkEntry> chunks;
   // The collected lines of the open chunk, as places in the text: only the
   // lines that hold a quote character become strings, for extraction.
@@ -117,15 +117,14 @@ QList<ChunkEntry> detectChunks(QString text) {
   bool inChunk = false;
   qint32 lineCounter = 0;
 
-  // What extractChunkLiterals does with the collected lines, without making
-  // a list of them first.
+  // The literals of every collected line that holds a quote character.
   auto finishChunk = [&]() {
     ChunkEntry chunk;
     chunk.name = currentName;
     for (const CollectedLine& line : pendingLines) {
       const QStringRef lineText(&text, line.begin, line.size);
       if (lineText.indexOf(QLatin1Char('"')) >= 0 || lineText.indexOf(QLatin1Char('\'')) >= 0) {
-        chunk.lines.append(extractLineLiterals(lineText.toString(), line.lineIndex));
+        chunk.lines.append(extractLineLiterals(lineText.toString(), line.lineIndex, warnings));
       }
     }
     chunks.append(chunk);

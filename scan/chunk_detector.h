@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "scan/document_model.h"
 
@@ -16,7 +17,8 @@ bool isChunkHeader(const QStringRef& line);
 /// Cuts a file's decoded text at line feeds into chunks that start at header
 /// lines, each with the literals of its collected lines. Lines before the
 /// first header are dropped; a header line is collected into the chunk
-/// before it; a chunk for which no line was collected is not emitted.
-QList<ChunkEntry> detectChunks(QString text);
+/// before it; a chunk for which no line was collected is not emitted. The
+/// multi-line warnings of its lines go to `warnings`.
+QList<ChunkEntry> detectChunks(QString text, QStringList& warnings);
 
 #endif

@@ -88,8 +88,3 @@ bool encodeCp1251(const QString& text, QByteArray& bytes) {
   bytes.clear();
   return appendCp1251(text, bytes);
 }
-
-bool startsWithByteOrderMark(const QByteArray& bytes) {
-  return bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFE\xFF") ||
-         bytes.startsWith("\xFF\xFE") || bytes.startsWith(QByteArray("\x00\x00\xFE\xFF", 4));
-}

@@ -9,6 +9,10 @@
 /// Qt's "CP1251" codec on every byte value (0x98, which the code page leaves
 /// unassigned, reads as U+0098).
 
+/// The name of Qt's codec for the code page, for a text stream: it replaces
+/// the characters the code page lacks as the tool always has.
+constexpr char kCp1251CodecName[] = "CP1251";
+
 /// The characters of `size` bytes of code page 1251 text.
 QString decodeCp1251(const char* data, int size);
 
@@ -20,9 +24,5 @@ bool encodeCp1251(const QString& text, QByteArray& bytes);
 
 /// encodeCp1251, appending to `bytes`.
 bool appendCp1251(const QString& text, QByteArray& bytes);
-
-/// True when the bytes begin with a byte-order mark that a text stream would
-/// follow instead of its codec (UTF-8, UTF-16 or UTF-32, either byte order).
-bool startsWithByteOrderMark(const QByteArray& bytes);
 
 #endif

@@ -28,10 +28,4 @@ struct FileEntry {
 /// The text of a project, file by file, in walk or document order.
 using DocumentModel = QList<FileEntry>;
 
-/// One raw line of a chunk on its way from chunk detection to extraction.
-struct SourceLine {
-  QString text;
-  qint32 lineIndex = 0;
-};
-
 #endif

@@ -1,38 +1,60 @@
 #include "scan/literal_scanner.h"
 
+#include <utility>
+
 #include "console/console_line.h"
 
 namespace {
 
-const QString kDquoteMarker = QStringLiteral("<DQUOTE>");
-const QString kSquoteMarker = QStringLiteral("<SQUOTE>");
+// The spellings of kEscapedQuotes as texts, made once: the scanner and the
+// patcher convert every line and literal that holds one.
+enum Spelling { kMarker, kEntity, kEscape };
 
-bool holdsQuote(const QString& text) {
-  return text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\''));
+struct Spellings {
+  QString of[2][3];
+  Spellings() {
+    for (int k = 0; k < 2; ++k) {
+      const EscapedQuote& quote = kEscapedQuotes[k];
+      of[k][kMarker] = QLatin1String(quote.marker);
+      of[k][kEntity] = QLatin1String(quote.entity);
+      of[k][kEscape] = QLatin1String(quote.escape);
+    }
+  }
+};
+
+const Spellings kSpellings;
+
+// Replaces each escaped quote's spelling `from` with its spelling `to`.
+QString respelled(QString text, Spelling from, Spelling to) {
+  for (const auto& quote : kSpellings.of) text.replace(quote[from], quote[to]);
+  return text;
 }
 
 // The document keeps an escaped quote of a double-quoted literal as an
 // entity, and that of a single-quoted one in its source form.
 QString convertLiteralText(QString text, bool doubleQuoted) {
   if (!text.contains(QLatin1Char('<'))) return text;
-  if (doubleQuoted) {
-    text.replace(kDquoteMarker, QStringLiteral("&quot;"));
-    text.replace(kSquoteMarker, QStringLiteral("&apos;"));
-  } else {
-    text.replace(kDquoteMarker, QStringLiteral("\\\""));
-    text.replace(kSquoteMarker, QStringLiteral("\\'"));
-  }
-  return text;
+  return respelled(std::move(text), kMarker, doubleQuoted ? kEntity : kEscape);
 }
 
 }  // namespace
 
 QString maskEscapedQuotes(QString line) {
   if (!line.contains(QLatin1Char('\\'))) return line;
-  line.replace(QLatin1String("\\\""), kDquoteMarker);
-  line.replace(QLatin1String("\\'"), kSquoteMarker);
-  return line;
+  return respelled(std::move(line), kEscape, kMarker);
 }
+
+QString unmaskEscapedQuotes(QString masked) {
+  if (!masked.contains(QLatin1Char('<'))) return masked;
+  return respelled(std::move(masked), kMarker, kEscape);
+}
+
+QString markersToEntities(QString masked) {
+  if (!masked.contains(QLatin1Char('<'))) return masked;
+  return respelled(std::move(masked), kMarker, kEntity);
+}
+
+QString entitiesToEscapes(QString text) { return respelled(std::move(text), kEntity, kEscape); }
 
 ScannedLine scanLine(const QString& line) {
   ScannedLine scanned;
@@ -57,12 +79,12 @@ ScannedLine scanLine(const QString& line) {
   return scanned;
 }
 
-QList<LineEntry> extractLineLiterals(QString text, qint32 lineIndex) {
+QList<LineEntry> extractLineLiterals(QString text, qint32 lineIndex, QStringList& warnings) {
   QList<LineEntry> entries;
   const ScannedLine scanned = scanLine(text);
   if (scanned.unterminated) {
-    ConsoleLine() << "Warning! May be miltiline string found at line: "
-                  << static_cast<quint32>(lineIndex) << ". Ignore";
+    ConsoleLine(warnings) << "Warning! May be miltiline string found at line: "
+                          << static_cast<quint32>(lineIndex) << ". Ignore";
     return entries;
   }
   entries.reserve(scanned.literals.size());
@@ -75,14 +97,6 @@ QList<LineEntry> extractLineLiterals(QString text, qint32 lineIndex) {
     entry.lineIndex = static_cast<quint32>(lineIndex);
     entry.literalIndex = literalIndex++;
     entries.append(entry);
-  }
-  return entries;
-}
-
-QList<LineEntry> extractChunkLiterals(QList<SourceLine> lines) {
-  QList<LineEntry> entries;
-  for (const SourceLine& line : lines) {
-    if (holdsQuote(line.text)) entries.append(extractLineLiterals(line.text, line.lineIndex));
   }
   return entries;
 }

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include "scan/document_model.h"
@@ -18,23 +19,44 @@ struct LiteralSpan {
 /// scanner found in it. Get mode and the line patcher both read lines through
 /// this, so that their literal numbering agrees by construction.
 struct ScannedLine {
-  QString masked;                ///< the line with "<DQUOTE>" and "<SQUOTE>" markers
-  QVector<LiteralSpan> literals; ///< closed literals, left to right
-  bool unterminated = false;     ///< the line ends inside a literal
+  QString masked;                 ///< the line with "<DQUOTE>" and "<SQUOTE>" markers
+  QVector<LiteralSpan> literals;  ///< closed literals, left to right
+  bool unterminated = false;      ///< the line ends inside a literal
 };
+
+/// An escaped quote in its three spellings: the marker that stands for it
+/// while a line is scanned, the entity a document holds for it in a
+/// double-quoted literal, and the source's escape.
+struct EscapedQuote {
+  const char* marker;
+  const char* entity;
+  const char* escape;
+  char quote;
+};
+
+/// The two escaped quotes, the double quote first: the order in which every
+/// conversion below goes.
+inline constexpr EscapedQuote kEscapedQuotes[2] = {{"<DQUOTE>", "&quot;", "\\\"", '"'},
+                                                   {"<SQUOTE>", "&apos;", "\\'", '\''}};
 
 /// Replaces every backslash-double-quote with "<DQUOTE>", then every
 /// backslash-apostrophe with "<SQUOTE>", so escaped quotes never delimit.
 QString maskEscapedQuotes(QString line);
 
+/// The markers of a masked text turned back into the source's escapes.
+QString unmaskEscapedQuotes(QString masked);
+
+/// The markers of a masked text turned into the entities a document holds.
+QString markersToEntities(QString masked);
+
+/// The entities a document holds for escaped quotes turned into the escapes.
+QString entitiesToEscapes(QString text);
+
 /// Masks `line` and runs the three-state quote scanner over it.
 ScannedLine scanLine(const QString& line);
 
 /// The literals of one line as entries, or an empty list (with the multi-line
-/// warning) when the line ends inside a literal.
-QList<LineEntry> extractLineLiterals(QString text, qint32 lineIndex);
-
-/// The literals of every line that holds a quote character, in line order.
-QList<LineEntry> extractChunkLiterals(QList<SourceLine> lines);
+/// warning appended to `warnings`) when the line ends inside a literal.
+QList<LineEntry> extractLineLiterals(QString text, qint32 lineIndex, QStringList& warnings);
 
 #endif

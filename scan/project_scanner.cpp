@@ -1,27 +1,36 @@
 #include "scan/project_scanner.h"
 
+#include "console/console_line.h"
 #include "scan/chunk_detector.h"
-#include "scan/source_listing.h"
+#include "scan/source_reading.h"
+#include "scan/walk_progress.h"
+
+namespace {
+
+class ScanVisitor final : public ProgressVisitor {
+ public:
+  explicit ScanVisitor(DocumentModel& model) : model_(model) {}
+
+  Next visitFile(const QFileInfo& file, const QString&) override {
+    FileEntry entry;
+    entry.name = file.baseName();
+    printProcessFile(entry.name);
+    QString text;
+    if (!readSourceFile(file.absoluteFilePath(), text)) return Next::GoOn;
+    QStringList warnings;
+    entry.chunks = detectChunks(text, warnings);
+    printLines(warnings);
+    model_.append(entry);
+    return Next::GoOn;
+  }
+
+ private:
+  DocumentModel& model_;
+};
+
+}  // namespace
 
 void scanProject(QString rootDir, DocumentModel& model, QStringList ignoreList) {
-  scanDirectory(QDir(rootDir), model, ignoreList);
-}
-
-void scanDirectory(QDir directory, DocumentModel& model, QStringList ignoreList) {
-  const QFileInfoList files = listSourceFiles(directory);
-  for (const QFileInfo& file : files) {
-    if (ignoresFile(file, ignoreList)) continue;
-    FileEntry entry;
-    entry.name = announceFile(file);
-    QString text;
-    if (!readSourceFile(file.absoluteFilePath(), text)) continue;
-    entry.chunks = detectChunks(text);
-    model.append(entry);
-  }
-  const QStringList subdirectories = listSubdirectories(directory);
-  for (const QString& name : subdirectories) {
-    const QString path = subdirectoryPath(directory, name);
-    if (ignoresDirectory(name, path, ignoreList)) continue;
-    scanDirectory(QDir(path), model, ignoreList);
-  }
+  ScanVisitor visitor(model);
+  walkSources(rootDir, ignoreList, visitor);
 }

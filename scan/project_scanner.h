@@ -1,7 +1,6 @@
 #ifndef BRISVANE_SCAN_PROJECT_SCANNER_H
 #define BRISVANE_SCAN_PROJECT_SCANNER_H
 
-#include <QDir>
 #include <QString>
 #include <QStringList>
 
@@ -11,8 +10,5 @@
 /// `rootDir` (as typed), depth first, files before subdirectories, skipping
 /// the names in `ignoreList`, and prints its progress.
 void scanProject(QString rootDir, DocumentModel& model, QStringList ignoreList);
-
-/// Scans one directory, then recurses into its subdirectories.
-void scanDirectory(QDir directory, DocumentModel& model, QStringList ignoreList);
 
 #endif

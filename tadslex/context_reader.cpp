@@ -108,52 +108,63 @@ QString ContextReader::nearestNamed(int plus) const {
 }
 
 void ContextReader::readStatement() {
-  int plus = 0;
-  bool modifying = false;
-  bool isClass = false;
-  for (;;) {  // location nesting and the words that may stand before a definition
-    if (!atEnd() && token().kind == CodeToken::Punct && source_[token().begin] == '+' &&
-        !isPunct(0, "+=")) {
-      plus += token().end - token().begin;
-    } else if (isWord(0, "modify") || isWord(0, "replace")) {
-      modifying = true;
-    } else if (isWord(0, "class")) {
-      isClass = true;
-    } else if (!isWord(0, "transient") && !isWord(0, "static")) {
-      break;
-    }
-    ++i_;
-  }
+  const StatementPrefix prefix = readStatementPrefix();
   if (atEnd()) return;
   if (!isIdentifier(0)) {
     if (isLiteral(0)) assign(token(), Place());  // stray: no context
-    if (isPunct(0, ";") || plus > 0 || modifying || isLiteral(0)) ++i_;
+    if (isPunct(0, ";") || prefix.plus > 0 || prefix.modifying || isLiteral(0)) ++i_;
     return;
   }
+  if (!readKeywordStatement()) readDefinition(prefix);
+}
+
+// The location nesting and the words that may stand before a definition.
+ContextReader::StatementPrefix ContextReader::readStatementPrefix() {
+  StatementPrefix prefix;
+  for (;; ++i_) {
+    if (!atEnd() && token().kind == CodeToken::Punct && source_[token().begin] == '+' &&
+        !isPunct(0, "+=")) {
+      prefix.plus += token().end - token().begin;
+    } else if (isWord(0, "modify") || isWord(0, "replace")) {
+      prefix.modifying = true;
+    } else if (isWord(0, "class")) {
+      prefix.isClass = true;
+    } else if (!isWord(0, "transient") && !isWord(0, "static")) {
+      return prefix;
+    }
+  }
+}
+
+// A statement that its first word names: a function, a grammar rule or a
+// declaration. False, having read nothing, for any other.
+bool ContextReader::readKeywordStatement() {
   if (isWord(0, "function")) {
     ++i_;
     if (isIdentifier(0)) readFunction(text(i_, i_));
-    return;
-  }
-  if (isWord(0, "grammar") && isIdentifier(1)) {
+  } else if (isWord(0, "grammar") && isIdentifier(1)) {
     QString name = callName(i_ + 1);
     i_ += 2;
     if (isPunct(0, "(")) i_ = matchingClose(i_) + 1;
     if (isPunct(0, ":")) ++i_;
     readGrammar(name);
-    return;
-  }
-  if (isWord(0, "VerbRule") && isPunct(1, "(")) {
+  } else if (isWord(0, "VerbRule") && isPunct(1, "(")) {
     QString name = callName(i_);
     i_ = matchingClose(i_ + 1) + 1;
     readGrammar(name);
-    return;
+  } else if (isWordIn(0, {"export", "property", "dictionary", "enum", "extern", "intrinsic"})) {
+    skipDeclaration();
+  } else if (isWord(1, "template")) {
+    readTemplateDeclaration();
+  } else {
+    return false;
   }
-  if (isWordIn(0, {"export", "property", "dictionary", "enum", "extern", "intrinsic"})) {
-    return skipDeclaration();
-  }
-  if (isWord(1, "template")) return readTemplateDeclaration();
+  return true;
+}
 
+// An object, class or function defined by its name, by a macro, by `modify`
+// or anonymously after its location's `+` signs.
+void ContextReader::readDefinition(const StatementPrefix& prefix) {
+  const int plus = prefix.plus;
   int name = i_++;
   if (isPunct(0, ":")) {  // `lamp: Thing ...`
     ++i_;
@@ -164,7 +175,7 @@ void ContextReader::readStatement() {
       return readFunction(definition);
     }
     const QStringList superclasses = readClassList();
-    const int head = modifying ? -1 : addHead(definition, isClass, superclasses);
+    const int head = prefix.modifying ? -1 : addHead(definition, prefix.isClass, superclasses);
     return readObjectTail(Place{definition, QString(), LiteralRole::Text}, false, head);
   }
   if (isPunct(0, "(")) {  // a function, or a definition made by a macro
@@ -176,7 +187,7 @@ void ContextReader::readStatement() {
     enterLevel(plus, definition);
     return readObjectTail(Place{definition, QString(), LiteralRole::Text}, false);
   }
-  if (modifying) {  // `modify lamp desc = "..." ;`
+  if (prefix.modifying) {  // `modify lamp desc = "..." ;`
     QString definition = text(name, name);
     return readObjectTail(Place{definition, QString(), LiteralRole::Text}, false);
   }

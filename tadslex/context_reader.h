@@ -60,7 +60,15 @@ class ContextReader {
   void drop(const CodeToken& t);
 
   // statements (context_reader.cpp)
+  struct StatementPrefix {
+    int plus = 0;            ///< the `+` signs of its location nesting
+    bool modifying = false;  ///< after `modify` or `replace`
+    bool isClass = false;    ///< after `class`
+  };
   void readStatement();
+  StatementPrefix readStatementPrefix();
+  bool readKeywordStatement();
+  void readDefinition(const StatementPrefix& prefix);
   void readFunction(const QString& name);
   void readGrammar(const QString& name);
   void skipDeclaration();

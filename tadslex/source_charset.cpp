@@ -1,5 +1,7 @@
 #include "tadslex/source_charset.h"
 
+#include "scan/byte_order_mark.h"
+
 namespace {
 
 // `#charset "name"` at `at`: the compiler wants "#charset " exactly, blanks,
@@ -41,15 +43,18 @@ QString normalizeCharsetName(const QString& name) {
 
 SourceCharset detectSourceCharset(const QByteArray& source) {
   SourceCharset charset;
-  if (source.startsWith("\xEF\xBB\xBF")) {
+  const ByteOrderMark mark = byteOrderMarkOf(source);
+  if (mark == ByteOrderMark::Utf8) {
     charset.hasBom = true;
     charset.bomLength = 3;
     readDirective(source, 3, charset);  // redundant, but the compiler allows it
     charset.name = QStringLiteral("utf-8");
-  } else if (source.startsWith("\xFF\xFE") || source.startsWith("\xFE\xFF")) {
+  } else if (mark == ByteOrderMark::Utf16Le || mark == ByteOrderMark::Utf16Be ||
+             mark == ByteOrderMark::Utf32Le) {  // taken for the UTF-16 mark it begins with
     charset.hasBom = true;
     charset.bomLength = 2;
-    charset.name = source[0] == '\xFF' ? QStringLiteral("utf-16le") : QStringLiteral("utf-16be");
+    charset.name =
+        mark == ByteOrderMark::Utf16Be ? QStringLiteral("utf-16be") : QStringLiteral("utf-16le");
   } else {
     readDirective(source, 0, charset);
   }

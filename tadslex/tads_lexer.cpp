@@ -1,5 +1,6 @@
 #include "tadslex/tads_lexer.h"
 
+#include "scan/byte_order_mark.h"
 #include "tadslex/code_token.h"
 #include "tadslex/context_reader.h"
 #include "tadslex/lex_state.h"
@@ -25,7 +26,7 @@ void removeDropped(QVector<TadsLiteral>& literals, const QVector<bool>& dropped)
 LexResult lexTads(const QByteArray& source, TadsDialect dialect) {
   LexResult result;
   LexState state(source, dialect, &result);
-  if (source.startsWith("\xEF\xBB\xBF")) state.pos = 3;  // a UTF-8 byte-order mark
+  if (byteOrderMarkOf(source) == ByteOrderMark::Utf8) state.pos = 3;
   QVector<CodeToken> tokens = scanCode(state);
   ContextReader context(source, dialect, tokens, result);
   context.readAll();

@@ -12,7 +12,7 @@
 #include <QTextStream>
 
 #include "console_capture.h"
-#include "formats/document_writer.h"
+#include "formats/document_format.h"
 #include "formats/serialize_formatter.h"
 #include "patch/copy_patcher.h"
 #include "patch/document_reader.h"
@@ -54,19 +54,22 @@ inline QByteArray encodedCp1251(const QString& text) {
 }
 
 /// The text way of patching a file: decode, split at line feeds, patch line
-/// by line, join with CR LF, encode with the codec.
-inline QByteArray patchedAsText(const QByteArray& source, const FileEntry& file) {
+/// by line, join with CR LF, encode with the codec. Its warnings go to
+/// `warnings`.
+inline QByteArray patchedAsText(const QByteArray& source, const FileEntry& file,
+                                QStringList& warnings) {
   QStringList lines = decodeCp1251(source.constData(), source.size()).split('\n');
-  patchLines(lines, file);
+  warnings = patchLines(lines, file);
   return encodedCp1251(lines.join("\r\n"));
 }
 
 /// The copy patched from the bytes; `encoded` tells whether no fallback to
 /// the codec was needed.
-inline QByteArray patchedFromBytes(const QByteArray& source, const FileEntry& file, bool& encoded) {
+inline QByteArray patchedFromBytes(const QByteArray& source, const FileEntry& file, bool& encoded,
+                                   QStringList& warnings) {
   QByteArray copy;
   QString text;
-  encoded = patchCopy(source, file, copy, text);
+  encoded = patchCopy(source, file, copy, text, warnings);
   return encoded ? copy : encodedCp1251(text);
 }
 
@@ -91,38 +94,21 @@ inline QString described(const DocumentModel& model) {
   return text;
 }
 
-/// The bytes the writer produces for `model` in the format `index` selects.
-inline QByteArray writtenDocument(int index, const DocumentModel& model) {
-  const int saved = formatIndex;
-  setFormatIndex(index);
-  QBuffer buffer;
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QTextStream out(&buffer);
-    currentFormatter()->setStreamCodec(out);
-    out << model;
-  }
-  setFormatIndex(saved);
-  return buffer.data();
-}
-
-/// The records and console lines of reading `bytes` in format `index` as
-/// new mode does, or only the normalising way; "--" separates the two.
-inline QString readBack(int index, QByteArray bytes, bool normalisingOnly) {
-  const int saved = formatIndex;
-  setFormatIndex(index);
+/// The records and console lines of reading `bytes` in `format` as new mode
+/// does, or only the normalising way; "--" separates the two.
+inline QString readBack(DocumentFormat format, QByteArray bytes, bool normalisingOnly) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::ReadOnly);
   QTextStream in(&buffer);
-  currentFormatter()->setStreamCodec(in);
+  SerializeFormatter& formatter = formatterFor(format);
+  formatter.setStreamCodec(in);
   DocumentModel model;
   ConsoleCapture console;
   if (normalisingOnly) {
-    readNormalisedDocument(currentFormatter()->preprocess(in.readAll()), model);
+    printReaderLines(model, readNormalisedDocument(formatter.preprocess(in.readAll()), model));
   } else {
-    in >> model;
+    readDocument(in, model, formatter);
   }
-  setFormatIndex(saved);
   return described(model) + "--\n" + console.text();
 }
 

@@ -36,7 +36,7 @@ TEST(TadsDialectDetection, TellsTheVersionFromPreprocessorLinesThenFileNamesElse
       ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     SourceFolder folder;
-    folder.files << SourceFile{"a.t", "a", {QString::fromLatin1(c.firstLine), "x = 1;"}, {}, {}};
+    folder.files << ProjectFile{"a.t", "a", {QString::fromLatin1(c.firstLine), "x = 1;"}, {}, {}};
     EXPECT_EQ(c.line,
               describeVersion(detectProjectDialect(root.path(), folder, c.option)).toStdString());
   }

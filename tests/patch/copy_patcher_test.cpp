@@ -13,8 +13,8 @@ FileEntry rows(std::initializer_list<LineEntry> lines) {
 }  // namespace
 
 // Lines with rows of every shape, lines without, warnings, characters the
-// code page lacks and every way a file can end: the copy and the console
-// lines are those of the text way; the copy ends with a line end exactly
+// code page lacks and every way a file can end: the copy and the warnings
+// are those of the text way; the copy ends with a line end exactly
 // when the source does.
 TEST(CopyPatcher, AgreesWithPatchingTheText) {
   const QByteArray source =
@@ -49,12 +49,11 @@ TEST(CopyPatcher, AgreesWithPatchingTheText) {
     for (const auto& c : cases) {
       SCOPED_TRACE(std::string(c.name) + " in " + file.constData());
       bool encoded = false;
-      ConsoleCapture bytesConsole;
-      const QByteArray bytes = reference::patchedFromBytes(file, c.file, encoded);
-      const QString bytesLines = bytesConsole.text();
-      ConsoleCapture textConsole;
-      EXPECT_EQ(bytes, reference::patchedAsText(file, c.file));
-      EXPECT_EQ(bytesLines, textConsole.text());
+      QStringList bytesWarnings;
+      QStringList textWarnings;
+      const QByteArray bytes = reference::patchedFromBytes(file, c.file, encoded, bytesWarnings);
+      EXPECT_EQ(bytes, reference::patchedAsText(file, c.file, textWarnings));
+      EXPECT_EQ(bytesWarnings, textWarnings);
       EXPECT_EQ(encoded, c.encoded || file != source);
     }
   }

@@ -48,7 +48,8 @@ TEST(ChunkDetector, CollectsLinesIntoChunks) {
   };
   for (const auto& c : cases) {
     QString out;
-    for (const ChunkEntry& chunk : detectChunks(QString::fromUtf8(c.first))) {
+    QStringList warnings;
+    for (const ChunkEntry& chunk : detectChunks(QString::fromUtf8(c.first), warnings)) {
       out += QLatin1Char('[') + chunk.name + QLatin1Char(']');
       for (const LineEntry& e : chunk.lines) {
         out += QStringLiteral(" %1@%2.%3").arg(e.text).arg(e.lineIndex).arg(e.literalIndex);

@@ -7,7 +7,7 @@
 #include <QTextCodec>
 #include <QTextStream>
 
-#include "scan/source_listing.h"
+#include "scan/source_reading.h"
 #include "test_files.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "scan/source_listing.h"
+#include "scan/source_reading.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -6,42 +6,8 @@
 #include <cstring>
 #include <utility>
 
-#include "console/console_line.h"
+#include "scan/byte_order_mark.h"
 #include "scan/cp1251_codec.h"
-
-QFileInfoList listSourceFiles(QDir& directory) {
-  directory.setNameFilters(QStringList(QStringLiteral("*.t")));
-  directory.setFilter(QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot);
-  ConsoleLine() << "Scanning: " << quoted(directory.path());
-  return directory.entryInfoList();
-}
-
-QStringList listSubdirectories(QDir& directory) {
-  directory.setFilter(QDir::Dirs | QDir::AllDirs | QDir::NoSymLinks | QDir::NoDotAndDotDot);
-  return directory.entryList();
-}
-
-bool ignoresFile(const QFileInfo& file, const QStringList& ignoreList) {
-  if (!ignoreList.contains(file.fileName())) return false;
-  ConsoleLine() << "Ignore file: " << quoted(file.fileName());
-  return true;
-}
-
-QString announceFile(const QFileInfo& file) {
-  const QString baseName = file.baseName();
-  ConsoleLine() << "Process file: " << quoted(baseName);
-  return baseName;
-}
-
-QString subdirectoryPath(const QDir& directory, const QString& name) {
-  return QStringLiteral("%1/%2").arg(directory.absolutePath(), name);
-}
-
-bool ignoresDirectory(const QString& name, const QString& path, const QStringList& ignoreList) {
-  if (!ignoreList.contains(name)) return false;
-  ConsoleLine() << "Ignore dir: " << quoted(path);
-  return true;
-}
 
 bool readSourceBytes(const QString& path, QByteArray& bytes) {
   QFile file(path);
@@ -78,7 +44,7 @@ QString decodeSourceBytes(QByteArray bytes) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::ReadOnly | QIODevice::Text);
   QTextStream stream(&buffer);
-  stream.setCodec("CP1251");
+  stream.setCodec(kCp1251CodecName);
   return stream.readAll();
 }
 
