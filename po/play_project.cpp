@@ -1,21 +1,32 @@
 #include "po/play_project.h"
 
+#include "po/library_declarations.h"
+#include "po/project_dialect.h"
 #include "po/project_sources.h"
 
-bool PlayProject::read(const QString& rootDir, const QStringList& ignoreList,
-                       const QString& fromCharset, TadsDialect dialect, QString& error,
-                       QStringList& problems) {
-  dialect_ = dialect;
+bool PlayProject::read(const PoConfig& config, QString& error, QStringList& problems) {
+  const QVector<ProjectSource> sources = listProjectSources(config.rootDir, config.ignoreList);
+  dialect_ = projectDialect(config, sources).dialect;
   builder_.reset(new TemplateBuilder(false));
-  for (const ProjectSource& source : listProjectSources(rootDir, ignoreList)) {
+  QStringList declared = declarationFiles(config.rootDir, config.libDirs);
+  for (const QString& path : declared) {
+    SourceFile file;
+    QString problem;
+    if (readSource(path, config.fromCharset, file, problem)) {
+      builder_->addDeclarations(file, lexTads(file.bytes, dialect_));
+    }
+  }
+  for (const ProjectSource& source : sources) declared << source.absolutePath;
+  parameters_ = readMessageParameters(declared, dialect_, config.fromCharset);
+  for (const ProjectSource& source : sources) {
     File file;
     file.relativePath = source.relativePath;
     QString problem;
-    if (!readSource(source.absolutePath, fromCharset, file.source, problem)) {
+    if (!readSource(source.absolutePath, config.fromCharset, file.source, problem)) {
       problems << source.relativePath + QStringLiteral(": ") + problem;
       continue;
     }
-    file.lexed = lexTads(file.source.bytes, dialect);
+    file.lexed = lexTads(file.source.bytes, dialect_);
     if (!file.lexed.problems.isEmpty()) {
       for (const LexProblem& trouble : file.lexed.problems) {
         problems << QStringLiteral("%1:%2: %3; the file is left as it is")
@@ -29,7 +40,7 @@ bool PlayProject::read(const QString& rootDir, const QStringList& ignoreList,
     files_.append(file);
   }
   if (files_.isEmpty()) {
-    error = QStringLiteral("%1: no TADS source (*.t) to try").arg(rootDir);
+    error = QStringLiteral("%1: no TADS source (*.t) to try").arg(config.rootDir);
     return false;
   }
   QHash<QString, int> numbers;
@@ -58,7 +69,13 @@ bool PlayProject::read(const QString& rootDir, const QStringList& ignoreList,
   return true;
 }
 
-RenderedFile PlayProject::render(int index, const TranslationTable& table, bool toUtf8) const {
+RenderedFile PlayProject::render(int index, const TranslationTable& table,
+                                 PoConfig::TargetCharset target) const {
+  RenderSettings settings;
+  settings.table = &table;
+  settings.parameters = &parameters_;
+  settings.dialect = dialect_;
+  settings.target = target;
   const File& file = files_[index];
-  return renderFile(file.source, file.lexed, table, toUtf8, file.relativePath);
+  return renderFile(file.source, file.lexed, settings, file.relativePath);
 }

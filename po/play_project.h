@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "po/literal_renderer.h"
+#include "po/po_command_line.h"
 #include "po/source_file.h"
 #include "po/template_builder.h"
 #include "tadslex/tads_lexer.h"
@@ -32,22 +33,25 @@ class PlayProject {
     LexResult lexed;
   };
 
-  /// Reads the sources under `rootDir` (see listProjectSources). False with
-  /// `error` set when nothing can be read; `problems` lists files that are
-  /// left as they are.
-  bool read(const QString& rootDir, const QStringList& ignoreList, const QString& fromCharset,
-            TadsDialect dialect, QString& error, QStringList& problems);
+  /// Reads the sources of `config`'s project in their dialect, with the
+  /// declarations of its headers and --lib-dir folders, as `extract` reads
+  /// them. False with `error` set when nothing can be read; `problems` lists
+  /// files that are left as they are.
+  bool read(const PoConfig& config, QString& error, QStringList& problems);
 
   const QVector<File>& files() const { return files_; }
   const QVector<PlayEntry>& entries() const { return entries_; }
   TadsDialect dialect() const { return dialect_; }
   TemplateBuilder& templateBuilder() { return *builder_; }
 
-  /// The bytes of file `index` with the literals of `table` translated.
-  RenderedFile render(int index, const TranslationTable& table, bool toUtf8) const;
+  /// The bytes of file `index` with the literals of `table` translated and
+  /// written in the character set `target` says, as `apply` writes them.
+  RenderedFile render(int index, const TranslationTable& table,
+                      PoConfig::TargetCharset target) const;
 
  private:
   TadsDialect dialect_ = TadsDialect::Tads3;
+  MessageParameters parameters_;
   QVector<File> files_;
   QVector<PlayEntry> entries_;
   std::unique_ptr<TemplateBuilder> builder_;

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QThread>
 
 #include "po/play_notes.h"
@@ -13,31 +12,9 @@
 #include "po/play_report.h"
 #include "po/play_session.h"
 #include "po/play_translation.h"
-#include "po/project_sources.h"
+#include "po/translation_run.h"
 
 namespace {
-
-/// TADS 2 where a source includes the TADS 2 library and none shows TADS 3.
-/// (A stand-in until the dialect is found where brisvane-check finds it.)
-TadsDialect dialectOf(const PoConfig& config) {
-  if (config.play.tads == 2) return TadsDialect::Tads2;
-  if (config.play.tads == 3) return TadsDialect::Tads3;
-  static const QRegularExpression tads3(
-      QStringLiteral("^\\s*#\\s*(charset\\b|include\\s*[<\"](adv3|adv3lite|tads)\\.h)"),
-      QRegularExpression::MultilineOption | QRegularExpression::CaseInsensitiveOption);
-  static const QRegularExpression tads2(
-      QStringLiteral("^\\s*#\\s*include\\s*[<\"](adv|std)\\.t[>\"]"),
-      QRegularExpression::MultilineOption | QRegularExpression::CaseInsensitiveOption);
-  bool sawTads2 = false;
-  for (const ProjectSource& source : listProjectSources(config.rootDir, config.ignoreList)) {
-    QFile file(source.absolutePath);
-    if (!file.open(QIODevice::ReadOnly)) continue;
-    const QString text = QString::fromLatin1(file.readAll());
-    if (tads3.match(text).hasMatch()) return TadsDialect::Tads3;
-    sawTads2 = sawTads2 || tads2.match(text).hasMatch();
-  }
-  return sawTads2 ? TadsDialect::Tads2 : TadsDialect::Tads3;
-}
 
 /// The commands of a walkthrough file, one a line (a leading ">" dropped).
 bool readWalkthrough(const QString& path, QStringList& commands, QString& error) {
@@ -144,7 +121,7 @@ void onSignal(int) { stopShells(); }
 }  // namespace
 
 int runPlay(const PoConfig& config, QTextStream& out, QTextStream& err) {
-  const QString usage = projectProblem(config.rootDir, config.fromCharset);
+  const QString usage = projectOptionsProblem(config);
   if (!usage.isEmpty()) {
     err << "brisvane-po: " << usage << '\n';
     return 2;
@@ -177,8 +154,7 @@ int runPlay(const PoConfig& config, QTextStream& out, QTextStream& err) {
   }
   PlayProject project;
   QStringList problems;
-  if (!project.read(config.rootDir, config.ignoreList, config.fromCharset, dialectOf(config), error,
-                    problems)) {
+  if (!project.read(config, error, problems)) {
     err << "brisvane-po: " << error << '\n';
     return 1;
   }
@@ -210,10 +186,11 @@ int runPlay(const PoConfig& config, QTextStream& out, QTextStream& err) {
   printSummary(config, project, session, clock.elapsed() / 1000.0, out);
   PlayedTexts played;
   if (!config.poFile.isEmpty()) {
-    if (!translatedTexts(session, project, translations, config.toUtf8, played, error, err)) {
+    if (!translatedTexts(session, project, translations, config.toCharset, played, error)) {
       err << "brisvane-po: play: " << error << '\n';
       return 1;
     }
+    reportRefusals(config, played.refusals, err);
     printCoverage(config, project, played, out);
   } else if (!config.play.report.isEmpty()) {
     played = originalTexts(session, project);

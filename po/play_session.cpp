@@ -93,7 +93,8 @@ QHash<QString, QByteArray> PlaySession::standInFiles(const QVector<int>& entries
   QHash<QString, QByteArray> files;
   for (int file = 0; file < touched.size(); ++file) {
     if (touched[file])
-      files.insert(project_.files()[file].relativePath, project_.render(file, table, false).bytes);
+      files.insert(project_.files()[file].relativePath,
+                   project_.render(file, table, PoConfig::TargetCharset::Source).bytes);
   }
   return files;
 }

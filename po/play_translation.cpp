@@ -7,10 +7,10 @@ namespace {
 
 /// Every file of the project with the literals of `table` translated.
 QHash<QString, QByteArray> renderAll(const PlayProject& project, const TranslationTable& table,
-                                     bool toUtf8, QVector<Refusal>* refusals) {
+                                     PoConfig::TargetCharset target, QVector<Refusal>* refusals) {
   QHash<QString, QByteArray> files;
   for (int i = 0; i < project.files().size(); ++i) {
-    const RenderedFile rendered = project.render(i, table, toUtf8);
+    const RenderedFile rendered = project.render(i, table, target);
     if (rendered.changed) files.insert(project.files()[i].relativePath, rendered.bytes);
     if (refusals) *refusals += rendered.refusals;
   }
@@ -29,9 +29,9 @@ QVector<QPair<int, QString>> gameChangingTexts(const PlaySession& session,
   for (int i = 0; i < project.entries().size(); ++i) {
     if (!changesTheGame(session, i)) continue;
     const QString& msgid = project.entries()[i].msgid;
-    const QString* translation = table ? table->find(QString(), msgid) : nullptr;
+    const Translation* translation = table ? table->find(QString(), msgid) : nullptr;
     // A single word is found everywhere; only a phrase tells where it stands.
-    const QString text = translation ? *translation : msgid;
+    const QString text = translation ? translation->text : msgid;
     if (text.simplified().contains(QLatin1Char(' '))) texts.append({i, text});
   }
   return texts;
@@ -55,33 +55,30 @@ PlayedTexts originalTexts(const PlaySession& session, const PlayProject& project
 }
 
 bool translatedTexts(PlaySession& session, const PlayProject& project,
-                     const QVector<PoEntry>& translations, bool toUtf8, PlayedTexts& played,
-                     QString& error, QTextStream& err) {
+                     const QVector<PoEntry>& translations, PoConfig::TargetCharset target,
+                     PlayedTexts& played, QString& error) {
   const TranslationTable table(translations);
-  QVector<Refusal> refusals;
-  if (!session.playFiles(renderAll(project, table, toUtf8, &refusals), played.transcript, error)) {
+  if (!session.playFiles(renderAll(project, table, target, &played.refusals), played.transcript,
+                         error)) {
     return false;
-  }
-  for (const Refusal& refusal : refusals) {
-    err << refusal.place << ": translation refused: " << refusal.reason << '\n';
   }
   // The same copy with every text that does not change the game tagged, so
   // that the transcript tells which entry printed what.
   QVector<PoEntry> tagged;
   const QVector<PlayEntry>& entries = project.entries();
   for (int i = 0; i < entries.size(); ++i) {
-    const QString* translation = table.find(QString(), entries[i].msgid);
+    const Translation* translation = table.find(QString(), entries[i].msgid);
     if (changesTheGame(session, i) && !translation) continue;
     PoEntry entry;
     entry.msgid = entries[i].msgid;
-    entry.msgstr = translation ? *translation : entries[i].msgid;
+    entry.msgstr = translation ? translation->text : entries[i].msgid;
     if (!changesTheGame(session, i)) {
       entry.msgstr = taggedStandIn(entry.msgstr, i, entries[i].quote, project.dialect());
     }
     tagged.append(entry);
   }
   Transcript traced;
-  if (!session.playFiles(renderAll(project, TranslationTable(tagged), toUtf8, nullptr), traced,
+  if (!session.playFiles(renderAll(project, TranslationTable(tagged), target, nullptr), traced,
                          error)) {
     error = QStringLiteral("the translated copy with its texts tagged: ") + error;
     return false;

@@ -2,7 +2,6 @@
 #define BRISVANE_PO_PLAY_TRANSLATION_H
 
 #include <QString>
-#include <QTextStream>
 #include <QVector>
 
 #include "po/play_coverage.h"
@@ -16,6 +15,8 @@ struct PlayedTexts {
   /// Where the copy with tagged texts stopped reading as `transcript`
   /// (what follows is not attributed), or -1.
   int untracedFrom = -1;
+  /// The translations the copy could not carry, as `apply` refuses them.
+  QVector<Refusal> refusals;
 };
 
 /// The stretches of the untouched game, from the copy in which every entry
@@ -26,10 +27,10 @@ PlayedTexts originalTexts(const PlaySession& session, const PlayProject& project
 /// Builds and plays the copy `apply` writes from `translations` (a PO
 /// file's entries), then the same copy with every text that does not change
 /// the game tagged, and cuts the translated transcript into stretches by
-/// source. Refused translations are listed on `err` as `apply` lists them.
-/// False with `error` set when the translated copy does not build or play.
+/// source. False with `error` set when the translated copy does not build
+/// or play.
 bool translatedTexts(PlaySession& session, const PlayProject& project,
-                     const QVector<PoEntry>& translations, bool toUtf8, PlayedTexts& played,
-                     QString& error, QTextStream& err);
+                     const QVector<PoEntry>& translations, PoConfig::TargetCharset target,
+                     PlayedTexts& played, QString& error);
 
 #endif

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "po/source_file.h"
 #include "scan/source_walk.h"
 
 namespace {
@@ -45,12 +44,4 @@ bool liesWithin(const QString& path, const QString& rootDir) {
   const QString outer = resolved(rootDir);
   return inner == outer || inner.startsWith(outer + QLatin1Char('/')) ||
          outer == QLatin1String("/");
-}
-
-QString projectProblem(const QString& rootDir, const QString& fromCharset) {
-  if (!QFileInfo(rootDir).isDir()) return rootDir + QStringLiteral(": no such folder");
-  if (!describeSource(QByteArray(), fromCharset).codec) {
-    return QStringLiteral("--from-charset: unknown character set '%1'").arg(fromCharset);
-  }
-  return QString();
 }

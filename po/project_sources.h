@@ -16,11 +16,6 @@ struct ProjectSource {
 /// `ignoreList`, links and hidden entries left out.
 QVector<ProjectSource> listProjectSources(const QString& rootDir, const QStringList& ignoreList);
 
-/// Why a command cannot read the project `rootDir` with `fromCharset` as the
-/// character set of files that declare none (no such folder, an unknown
-/// character set), or an empty text.
-QString projectProblem(const QString& rootDir, const QString& fromCharset);
-
 /// True when `path` is `rootDir` itself or lies below it (paths compared after
 /// resolving links; a path that does not exist yet by its nearest existing
 /// parent).

@@ -70,8 +70,9 @@ echo "== brisvane-po: the example TADS 3 game in tads3/game through the PO workf
 msgmerge --quiet --previous -o out/ru.po tads3/ru.po out/game.pot
 echo -n "   out/ru.po: "
 msgfmt -c --statistics -o /dev/null out/ru.po 2>&1
-"$po" apply --root-dir=tads3/game --po=out/ru.po --to-charset=utf-8 --res-dir=out/game-ru
-echo "   out/game-ru/: the game with the translation applied, every changed file in UTF-8"
+"$po" check --root-dir=tads3/game --po=out/ru.po
+"$po" apply --root-dir=tads3/game --po=out/ru.po --res-dir=out/game-ru
+echo "   out/game-ru/: the game with the translation applied, in UTF-8 where a file needs it"
 
 echo
 echo "== What changed (tads3/game against out/game-ru/; shop.t, latin1 in the game,"
@@ -93,7 +94,7 @@ if [[ -n "${BRISVANE_TADS_DIR:-}" && -x "$bin/t3make" && -x "$bin/frob" ]]; then
   echo "   the game, learnt by building and playing copies; then what of the Russian"
   echo "   translation the player still reads in English"
   tads=$BRISVANE_TADS_DIR
-  "$po" play --root-dir=tads3/game -o out/play.pot --po=out/ru.po --to-charset=utf-8 \
+  "$po" play --root-dir=tads3/game -o out/play.pot --po=out/ru.po \
     --report=out/play.html \
     --build="$bin/t3make -q -FC -Fy obj -Fo obj -FL $tads/lib -FI $tads/include -o game.t3 \
 -D LANGUAGE=en_us -D MESSAGESTYLE=neu -lib system -lib adv3/adv3 -source start -source street \

@@ -57,7 +57,8 @@ TEST_P(ImportDemo, CorrectionsArriveWhereNewModePutsThem) {
       runProcess("msgfmt", {"-c", "-o", "/dev/null", dir.filePath("demo.po")}, dir.path());
   EXPECT_EQ(0, check.exitCode) << check.standardError.constData();
   ASSERT_TRUE(potest::ranPo({"apply", "--root-dir=" + kGame, "--po=" + dir.filePath("demo.po"),
-                             "--ignore=stdlib", "--res-dir=" + dir.filePath("po")}));
+                             "--ignore=stdlib", "--to-charset=source",
+                             "--res-dir=" + dir.filePath("po")}));
 
   // Every line new mode changed reads the same in the applied copy, but for
   // the escaped quote that new mode leaves as the document's entity.

@@ -76,7 +76,7 @@ po)
   msgattrib --set-fuzzy --only-file="$work/two.po" -o "$work/ru.po" "$example/ru.po"
   "$po" play --root-dir="$example/game" --build="$build" -o "$work/play.pot" \
     --run="$tads/bin/frob -i plain -p -S -k utf-8 -R $example/commands.cmd game.t3" \
-    --po="$work/ru.po" --to-charset=utf-8 --report="$work/page.html" >"$work/play.out" \
+    --po="$work/ru.po" --report="$work/page.html" >"$work/play.out" \
     2>"$work/play.log" || failed "play --po"
   diff -u <(printf '"A ledger bound in green cloth."\n"Clock Street"\n') \
     <(sed -n 's/^  untranslated: .*(msgid \(.*\))$/\1/p' "$work/play.out" | sort -u) ||

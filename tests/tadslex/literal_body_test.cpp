@@ -47,9 +47,11 @@ TEST(LiteralBody, RefusesABodyThatDoesNotStayOneLiteral) {
 TEST(LiteralBody, ComparesEmbeddedPartsOfATranslation) {
   auto check = [](const char* body) { return checkLiteralBody(body, QuoteKind::Double); };
   EXPECT_EQ(compareEmbeddedParts(check("<<a>> <<b>>"), check("<<b>> <<x>> <<a>>")).toStdString(),
-            "the embedded expression <<x>> was added");
-  EXPECT_EQ(compareEmbeddedParts(check("<<a>> <<a>>"), check("<<a>>")).toStdString(),
-            "an embedded expression appears a different number of times");
+            "the embedded expression <<x>> is not in the msgid: remove it (<<...>> is code)");
+  EXPECT_EQ(
+      compareEmbeddedParts(check("<<a>> <<a>>"), check("<<a>>")).toStdString(),
+      "an embedded expression stands a different number of times than in the msgid: keep each as "
+      "often as the msgid has it");
   EXPECT_EQ(compareEmbeddedParts(check("<<if a>><<b>> <<c>><<end>>"),
                                  check("<<if a>><<c>>'s <<b>><<end>>")),
             QString());
