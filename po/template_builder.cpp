@@ -28,16 +28,24 @@ bool isLetter(char c) { return QChar::isLetter(uint(uchar(c))); }
 bool isHexDigit(QChar c) { return c.unicode() < 128 && std::isxdigit(c.unicode()); }
 bool isHexDigit(char c) { return std::isxdigit(uchar(c)); }
 
-/// Past the markup tag or pattern class that starts at `at` (`<.p>`,
-/// `</q>`, `<Alpha|-|&>`), or `at` when none does.
+/// Past the markup tag, pattern class or XML declaration that starts at
+/// `at` (`<.p>`, `</q>`, the library's closing form `<./p0>`, `<Alpha|-|&>`,
+/// `<?xml ...?>`), or `at` when none does. A tag that holds an embedded
+/// expression ends where the expression starts.
 template <typename Text>
 int pastTag(const Text& text, int at) {
   int k = at + 1;
-  if (k < text.size() && (text[k] == '/' || text[k] == '.')) ++k;
-  if (k >= text.size() || !isLetter(text[k])) return at;
+  if (k < text.size() && (text[k] == '!' || text[k] == '?')) {
+    ++k;
+  } else {
+    if (k < text.size() && text[k] == '/') ++k;
+    if (k < text.size() && text[k] == '.') ++k;
+    if (k < text.size() && text[k] == '/' && text[at + 1] != '/') ++k;
+    if (k >= text.size() || !isLetter(text[k])) return at;
+  }
   for (; k < text.size(); ++k) {
     if (text[k] == '>') return k + 1;
-    if (text[k] == '<') return at;
+    if (text[k] == '<') return k + 1 < text.size() && text[k + 1] == '<' ? k : at;
   }
   return at;
 }
