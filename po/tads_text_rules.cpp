@@ -166,6 +166,7 @@ bool libraryDefines(const QString& inside, const MessageParameters& library,
 struct Tag {
   QString name;  ///< lower case, with a leading '.' for the library's own tags
   bool closing = false;
+  QString closer;  ///< a closing tag as written, to its name: "</q", "<./parser"
 };
 
 QVector<Tag> tagsOf(const QString& text, const QVector<TextSpan>& parts) {
@@ -183,6 +184,10 @@ QVector<Tag> tagsOf(const QString& text, const QVector<TextSpan>& parts) {
         }
         const int nameBegin = k;
         if (k < text.size() && text[k] == QLatin1Char('.')) ++k;
+        // The library closes its own tags as <./name>.
+        const bool libraryCloser =
+            !tag.closing && k > nameBegin && k < text.size() && text[k] == QLatin1Char('/');
+        if (libraryCloser) ++k;
         if (k >= text.size() || !text[k].isLetter()) return;
         while (k < text.size() && (text[k].isLetterOrNumber() || text[k] == QLatin1Char('_') ||
                                    text[k] == QLatin1Char('-'))) {
@@ -190,18 +195,21 @@ QVector<Tag> tagsOf(const QString& text, const QVector<TextSpan>& parts) {
         }
         const int close = text.indexOf(QLatin1Char('>'), k);
         const int reopen = text.indexOf(QLatin1Char('<'), k);
-        if (close < 0 || (reopen >= 0 && reopen < close)) return;
-        tag.name = text.mid(nameBegin, k - nameBegin).toLower();
+        // A tag that holds an embedded expression ends where it starts.
+        const bool holdsPart = reopen >= 0 && partAt(reopen, parts) >= 0;
+        if (!holdsPart && (close < 0 || (reopen >= 0 && reopen < close))) return;
+        tag.closing = tag.closing || libraryCloser;
+        tag.name = text.mid(nameBegin, k - nameBegin).remove(QLatin1Char('/')).toLower();
+        tag.closer = text.mid(at, k - at);
         tags.append(tag);
-        skipUntil = close + 1;
+        skipUntil = holdsPart && (close < 0 || reopen < close) ? reopen : close + 1;
       },
       [](int) { return 2; });
   return tags;
 }
 
 /// Per tag name: how many of its tags stay unmatched, opening and closing.
-QHash<QString, QPair<int, int>> unmatchedTags(const QVector<Tag>& tags,
-                                              const QSet<QString>& names) {
+QHash<QString, QPair<int, int>> unmatchedTags(const QVector<Tag>& tags, const QStringList& names) {
   QHash<QString, QPair<int, int>> open;
   for (const QString& name : names) open.insert(name, {0, 0});
   for (const Tag& tag : tags) {
@@ -274,19 +282,21 @@ QString checkMessageParameters(const QString& body, const QVector<TextSpan>& par
 QString checkMarkupTags(const QString& body, const QVector<TextSpan>& parts, const QString& msgid,
                         const QStringList& msgidParts) {
   const QVector<Tag> before = tagsOf(msgid, spansOfParts(msgid, msgidParts));
-  QSet<QString> paired;
+  QStringList paired;  // in the order the msgid first closes them
+  QStringList closers;
   for (const Tag& tag : before) {
-    if (tag.closing) paired.insert(tag.name);
+    if (!tag.closing || paired.contains(tag.name)) continue;
+    paired << tag.name;
+    closers << tag.closer;
   }
-  if (paired.isEmpty()) return QString();
   const auto expected = unmatchedTags(before, paired);
   const auto found = unmatchedTags(tagsOf(body, parts), paired);
-  for (auto it = expected.constBegin(); it != expected.constEnd(); ++it) {
-    if (found.value(it.key()) == it.value()) continue;
+  for (int i = 0; i < paired.size(); ++i) {
+    if (found.value(paired[i]) == expected.value(paired[i])) continue;
     return QStringLiteral(
-               "the tags <%1> and </%1> are not opened and closed as in the msgid; keep each "
-               "<%1> with its </%1> as the msgid has them")
-        .arg(it.key());
+               "the tags <%1> and %2> are not opened and closed as in the msgid; keep each "
+               "<%1> with its %2> as the msgid has them")
+        .arg(paired[i], closers[i]);
   }
   return QString();
 }

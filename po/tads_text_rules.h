@@ -33,8 +33,9 @@ QString checkMessageParameters(const QString& body, const QVector<TextSpan>& par
                                const QString& msgid, const QStringList& msgidParts,
                                const MessageParameters& library, TadsDialect dialect);
 
-/// Every markup tag that `msgid` closes somewhere (`<q>...</q>`,
-/// `<.parser>...</.parser>`) is opened and closed in `body` as in `msgid`.
+/// Every markup tag that `msgid` closes somewhere (`<q>...</q>`, the
+/// library's `<.parser>...<./parser>`) is opened and closed in `body` as in
+/// `msgid`; the first one that is not, in the msgid's order, is named.
 QString checkMarkupTags(const QString& body, const QVector<TextSpan>& parts, const QString& msgid,
                         const QStringList& msgidParts);
 
