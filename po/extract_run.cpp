@@ -17,7 +17,7 @@ int runExtract(const PoConfig& config, QTextStream& out, QTextStream& err) {
   }
   const QVector<ProjectSource> sources = listProjectSources(config.rootDir, config.ignoreList);
   const TadsDialect dialect = projectDialect(config, sources).dialect;
-  TemplateBuilder builder(config.contextByDefinition);
+  TemplateBuilder builder(config.contextByDefinition, dialect);
   // Headers and libraries name the places of template parts; their texts
   // are not the project's.
   for (const QString& path : declarationFiles(config.rootDir, config.libDirs)) {

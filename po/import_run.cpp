@@ -65,7 +65,7 @@ void importFile(const ProjectSource& source, const SourceFile& file, const LexRe
         continue;
       }
       const QString msgid = decodeIn(file, lexed.literals[index].text);
-      if (!holdsWords(msgid)) {
+      if (!holdsWords(msgid, lexed.literals[index].quote, dialect)) {
         reports << where + QStringLiteral(
                                ": the literal holds no words (only escapes, tags or code), "
                                "so it has no entry; left out");
@@ -105,10 +105,10 @@ int runImport(const PoConfig& config, QTextStream& out, QTextStream& err) {
   const SectionsByName sections = indexSections(reading.model);
   QVector<bool> sectionUsed(reading.model.size(), false);
   QHash<QString, int> filesSeen;
-  TemplateBuilder builder(false);
   CorrectionList corrections;
   const QVector<ProjectSource> sources = listProjectSources(config.rootDir, config.ignoreList);
   const TadsDialect dialect = projectDialect(config, sources).dialect;
+  TemplateBuilder builder(false, dialect);
   for (const ProjectSource& source : sources) {
     SourceFile file;
     QString problem;

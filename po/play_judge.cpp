@@ -30,10 +30,6 @@ QVector<int> tagsIn(const QVector<int>& owners, int begin, int end) {
   return tags;
 }
 
-bool isSingle(QuoteKind quote) {
-  return quote == QuoteKind::Single || quote == QuoteKind::TripleSingle;
-}
-
 }  // namespace
 
 PlayJudge::PlayJudge(const PlayProject& project, const Transcript& reference, int referenceExit)
@@ -42,7 +38,7 @@ PlayJudge::PlayJudge(const PlayProject& project, const Transcript& reference, in
   for (const PlayEntry& entry : entries) lowered_.append(entry.msgid.trimmed().toLower());
   likeCode_.resize(2);
   for (int i = 0; i < entries.size(); ++i) {
-    if (!isSingle(entries[i].quote) && !entries[i].vocabulary) continue;
+    if (!isSingleQuoted(entries[i].quote) && !entries[i].vocabulary) continue;
     if (!lowered_[i].contains(QLatin1Char(' '))) likeCode_[0].append(i);
     likeCode_[1].append(i);
     for (const TextSpan& word : proseWords(entries[i].msgid, entries[i].quote, project.dialect())) {

@@ -7,7 +7,7 @@
 bool PlayProject::read(const PoConfig& config, QString& error, QStringList& problems) {
   const QVector<ProjectSource> sources = listProjectSources(config.rootDir, config.ignoreList);
   dialect_ = projectDialect(config, sources).dialect;
-  builder_.reset(new TemplateBuilder(false));
+  builder_.reset(new TemplateBuilder(false, dialect_));
   QStringList declared = declarationFiles(config.rootDir, config.libDirs);
   for (const QString& path : declared) {
     SourceFile file;

@@ -4,8 +4,7 @@
 #include <QString>
 #include <QVector>
 
-#include "po/translation_check.h"
-#include "tadslex/tads_lexer.h"
+#include "tadslex/text_pieces.h"
 
 /// The words of a TADS text that a translation rewrites: the runs of
 /// letters of `text` (a msgid: the body as written, escapes and `<<...>>`

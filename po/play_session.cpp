@@ -222,8 +222,7 @@ bool PlaySession::classify(QString& error) {
   QVector<bool> everShown(entries.size(), false);
   const auto codeLikeness = [&](int entry) {
     const PlayEntry& played = entries[entry];
-    return (everShown[entry] ? 0 : 4) +
-           (played.quote == QuoteKind::Single || played.quote == QuoteKind::TripleSingle ? 2 : 0) +
+    return (everShown[entry] ? 0 : 4) + (isSingleQuoted(played.quote) ? 2 : 0) +
            (played.msgid.trimmed().contains(QLatin1Char(' ')) ? 0 : 1);
   };
   GroupSearch search(entries.size(), codeLikeness);

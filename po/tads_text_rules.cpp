@@ -1,85 +1,26 @@
 #include "po/tads_text_rules.h"
 
 #include <QHash>
-#include <cctype>
 
 namespace {
 
-/// The index of the part that holds `at`, or -1.
-int partAt(int at, const QVector<TextSpan>& parts) {
-  for (int i = 0; i < parts.size(); ++i) {
-    if (at >= parts[i].begin && at < parts[i].end) return i;
-  }
-  return -1;
+/// The pieces of `text` that `reading` tells apart, `parts` its `<<...>>`
+/// parts. Parameters and tags are the library's: no TADS 2 escape hides one.
+QVector<TextPiece> piecesOf(const QString& text, const QVector<TextSpan>& parts, unsigned reading) {
+  return textPieces(text, parts, TadsDialect::Tads3, reading);
 }
 
-/// Calls `visit(at)` for every character of `text` outside `parts` and
-/// escapes, handing escapes (`at` at the backslash) to `escape(at)`, which
-/// returns how many characters the escape takes.
-template <typename Visit, typename Escape>
-void walkText(const QString& text, const QVector<TextSpan>& parts, Visit visit, Escape escape) {
-  for (int at = 0; at < text.size();) {
-    const int part = partAt(at, parts);
-    if (part >= 0) {
-      at = parts[part].end;
-    } else if (text[at] == QLatin1Char('\\')) {
-      at += qMax(1, escape(at));
-    } else {
-      visit(at);
-      ++at;
-    }
-  }
-}
-
-bool isHexDigit(QChar c) { return c.unicode() < 128 && std::isxdigit(c.unicode()); }
-
-int hexDigitsAt(const QString& text, int at, int most) {
-  int count = 0;
-  while (count < most && at + count < text.size() && isHexDigit(text[at + count])) ++count;
-  return count;
-}
-
-/// The escapes both compilers define by one character after the backslash:
-/// quotes, backslash, `<` and `>`, a kept space, line break, tab, blank line,
-/// capital and small next letter.
-bool isCommonEscape(QChar c) { return QStringLiteral("\"'\\<> ntb^v").contains(c); }
-
-/// What is wrong with the escape at `at` of `text` in `dialect`, or empty;
-/// `length` gets the characters it takes.
-QString escapeProblem(const QString& text, int at, TadsDialect dialect, int& length) {
-  length = 2;
-  if (at + 1 >= text.size()) return QString();  // a lone backslash is refused before
-  const QChar c = text[at + 1];
-  if (isCommonEscape(c)) return QString();
+/// What is wrong with `escape`, an escape of `text` that the compiler of
+/// `dialect` does not define, in a translator's words.
+QString escapeProblem(const QString& text, const TextPiece& escape, TadsDialect dialect) {
+  const QChar c = text[escape.begin + 1];
   if (dialect == TadsDialect::Tads2) {
-    if (c == QLatin1Char('(') || c == QLatin1Char(')')) return QString();
-    if (c == QLatin1Char('H') && at + 2 < text.size() &&
-        (text[at + 2] == QLatin1Char('+') || text[at + 2] == QLatin1Char('-'))) {
-      length = 3;
-      return QString();
-    }
-    if (c == QLatin1Char('-') && at + 3 < text.size()) {
-      length = 4;  // the next two characters go to the output as they are
-      return QString();
-    }
     return QStringLiteral(
                "\\%1 is not an escape TADS 2 knows: the player would see \"%1\"; "
                "write \\\\ for a backslash the player sees, or remove the backslash")
         .arg(c);
   }
-  if (c == QLatin1Char('r')) return QString();
-  if (c >= QLatin1Char('0') && c <= QLatin1Char('7')) {
-    while (length < 4 && at + length < text.size() && text[at + length] >= QLatin1Char('0') &&
-           text[at + length] <= QLatin1Char('7')) {
-      ++length;
-    }
-    return QString();
-  }
   if (c == QLatin1Char('u') || c == QLatin1Char('x')) {
-    const int most = c == QLatin1Char('u') ? 4 : 2;
-    const int digits = hexDigitsAt(text, at + 2, most);
-    length = 2 + digits;
-    if (digits > 0) return QString();
     return QStringLiteral(
                "\\%1 needs %2 hexadecimal digits after it (%3); write \\\\%1 for the "
                "characters \\%1")
@@ -94,37 +35,12 @@ QString escapeProblem(const QString& text, int at, TadsDialect dialect, int& len
       .arg(c);
 }
 
-/// The spans of `parts` (the source's `<<...>>` parts, in order) in `text`.
-QVector<TextSpan> spansOfParts(const QString& text, const QStringList& parts) {
-  QVector<TextSpan> spans;
-  int from = 0;
-  for (const QString& part : parts) {
-    const int at = text.indexOf(part, from);
-    if (at < 0) break;
-    spans.append({at, at + int(part.size())});
-    from = at + part.size();
-  }
-  return spans;
-}
-
 /// The `{...}` parameters of `text`, as written; `{{` is a brace.
 QStringList parametersOf(const QString& text, const QVector<TextSpan>& parts) {
   QStringList found;
-  int skipUntil = -1;
-  walkText(
-      text, parts,
-      [&](int at) {
-        if (at < skipUntil || text[at] != QLatin1Char('{')) return;
-        if (at + 1 < text.size() && text[at + 1] == QLatin1Char('{')) {
-          skipUntil = at + 2;
-          return;
-        }
-        const int close = text.indexOf(QLatin1Char('}'), at + 1);
-        if (close < 0) return;
-        found << text.mid(at, close - at + 1);
-        skipUntil = close + 1;
-      },
-      [](int) { return 2; });
+  for (const TextPiece& piece : piecesOf(text, parts, kReadParameters)) {
+    if (piece.kind == PieceKind::Parameter) found << text.mid(piece.begin, piece.end - piece.begin);
+  }
   return found;
 }
 
@@ -171,40 +87,22 @@ struct Tag {
 
 QVector<Tag> tagsOf(const QString& text, const QVector<TextSpan>& parts) {
   QVector<Tag> tags;
-  int skipUntil = -1;
-  walkText(
-      text, parts,
-      [&](int at) {
-        if (at < skipUntil || text[at] != QLatin1Char('<')) return;
-        int k = at + 1;
-        Tag tag;
-        if (k < text.size() && text[k] == QLatin1Char('/')) {
-          tag.closing = true;
-          ++k;
-        }
-        const int nameBegin = k;
-        if (k < text.size() && text[k] == QLatin1Char('.')) ++k;
-        // The library closes its own tags as <./name>.
-        const bool libraryCloser =
-            !tag.closing && k > nameBegin && k < text.size() && text[k] == QLatin1Char('/');
-        if (libraryCloser) ++k;
-        if (k >= text.size() || !text[k].isLetter()) return;
-        while (k < text.size() && (text[k].isLetterOrNumber() || text[k] == QLatin1Char('_') ||
-                                   text[k] == QLatin1Char('-'))) {
-          ++k;
-        }
-        const int close = text.indexOf(QLatin1Char('>'), k);
-        const int reopen = text.indexOf(QLatin1Char('<'), k);
-        // A tag that holds an embedded expression ends where it starts.
-        const bool holdsPart = reopen >= 0 && partAt(reopen, parts) >= 0;
-        if (!holdsPart && (close < 0 || (reopen >= 0 && reopen < close))) return;
-        tag.closing = tag.closing || libraryCloser;
-        tag.name = text.mid(nameBegin, k - nameBegin).remove(QLatin1Char('/')).toLower();
-        tag.closer = text.mid(at, k - at);
-        tags.append(tag);
-        skipUntil = holdsPart && (close < 0 || reopen < close) ? reopen : close + 1;
-      },
-      [](int) { return 2; });
+  for (const TextPiece& piece : piecesOf(text, parts, kReadTags)) {
+    if (piece.kind != PieceKind::Tag) continue;
+    // <name>, </name>, the library's <.name> and its closing form <./name>
+    int k = piece.begin + 1;
+    const int nameBegin = k;
+    while (k < piece.end && (text[k] == QLatin1Char('/') || text[k] == QLatin1Char('.'))) ++k;
+    Tag tag;
+    tag.closing = text.midRef(nameBegin, k - nameBegin).contains(QLatin1Char('/'));
+    while (k < piece.end && (text[k].isLetterOrNumber() || text[k] == QLatin1Char('_') ||
+                             text[k] == QLatin1Char('-'))) {
+      ++k;
+    }
+    tag.name = text.mid(nameBegin, k - nameBegin).remove(QLatin1Char('/')).toLower();
+    tag.closer = text.mid(piece.begin, k - piece.begin);
+    tags.append(tag);
+  }
   return tags;
 }
 
@@ -229,23 +127,18 @@ QHash<QString, QPair<int, int>> unmatchedTags(const QVector<Tag>& tags, const QS
 }  // namespace
 
 QString checkEscapes(const QString& body, const QVector<TextSpan>& parts, TadsDialect dialect) {
-  QString problem;
-  walkText(
-      body, parts, [](int) {},
-      [&](int at) {
-        int length = 2;
-        const QString found = escapeProblem(body, at, dialect, length);
-        if (problem.isEmpty()) problem = found;
-        return length;
-      });
-  return problem;
+  for (const TextPiece& piece : textPieces(body, parts, dialect, 0)) {
+    if (piece.kind == PieceKind::Escape && !piece.defined)
+      return escapeProblem(body, piece, dialect);
+  }
+  return QString();
 }
 
 QString checkMessageParameters(const QString& body, const QVector<TextSpan>& parts,
-                               const QString& msgid, const QStringList& msgidParts,
+                               const QString& msgid, const QVector<TextSpan>& msgidParts,
                                const MessageParameters& library, TadsDialect dialect) {
   if (dialect == TadsDialect::Tads2) return QString();
-  QStringList own = parametersOf(msgid, spansOfParts(msgid, msgidParts));
+  QStringList own = parametersOf(msgid, msgidParts);
   if (!library.defined() && own.isEmpty()) return QString();
   QSet<QString> lowerOwn;
   QSet<QString> objects = library.objects;
@@ -280,8 +173,8 @@ QString checkMessageParameters(const QString& body, const QVector<TextSpan>& par
 }
 
 QString checkMarkupTags(const QString& body, const QVector<TextSpan>& parts, const QString& msgid,
-                        const QStringList& msgidParts) {
-  const QVector<Tag> before = tagsOf(msgid, spansOfParts(msgid, msgidParts));
+                        const QVector<TextSpan>& msgidParts) {
+  const QVector<Tag> before = tagsOf(msgid, msgidParts);
   QStringList paired;  // in the order the msgid first closes them
   QStringList closers;
   for (const Tag& tag : before) {

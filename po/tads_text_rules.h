@@ -18,8 +18,8 @@ struct MessageParameters {
 
 /// The rules a translation's text must keep beyond reading as a literal.
 /// Each returns what to change, in a translator's words, or an empty text.
-/// `parts` are the spans of the `<<...>>` parts of `body` and `msgidParts`
-/// the source texts of those of `msgid`, in order: code, not looked into.
+/// `parts` and `msgidParts` are the spans of the `<<...>>` parts of `body`
+/// and of `msgid`, in order: code, not looked into.
 
 /// Every escape of `body` is one the compiler of `dialect` defines: an
 /// unknown one (`\j`) reaches the player as written, a `\u` or `\x` without
@@ -30,13 +30,13 @@ QString checkEscapes(const QString& body, const QVector<TextSpan>& parts, TadsDi
 /// defines. Without definitions, only a translation of a text that holds
 /// parameters itself is held to them; TADS 2 has none.
 QString checkMessageParameters(const QString& body, const QVector<TextSpan>& parts,
-                               const QString& msgid, const QStringList& msgidParts,
+                               const QString& msgid, const QVector<TextSpan>& msgidParts,
                                const MessageParameters& library, TadsDialect dialect);
 
 /// Every markup tag that `msgid` closes somewhere (`<q>...</q>`, the
 /// library's `<.parser>...<./parser>`) is opened and closed in `body` as in
 /// `msgid`; the first one that is not, in the msgid's order, is named.
 QString checkMarkupTags(const QString& body, const QVector<TextSpan>& parts, const QString& msgid,
-                        const QStringList& msgidParts);
+                        const QVector<TextSpan>& msgidParts);
 
 #endif

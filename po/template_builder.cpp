@@ -1,88 +1,24 @@
 #include "po/template_builder.h"
 
 #include <algorithm>
-#include <cctype>
 
-namespace {
+#include "tadslex/text_pieces.h"
 
-QString quoteName(QuoteKind quote) {
-  switch (quote) {
-    case QuoteKind::Double:
-      return QStringLiteral("double-quoted");
-    case QuoteKind::Single:
-      return QStringLiteral("single-quoted");
-    case QuoteKind::TripleDouble:
-      return QStringLiteral("triple-double-quoted");
-    case QuoteKind::TripleSingle:
-      break;
+bool holdsWords(const QString& text, QuoteKind quote, TadsDialect dialect) {
+  // Most texts start with a word: a letter before anything that opens a
+  // piece needs no reading of the parts.
+  for (const QChar c : text) {
+    if (c.isLetter()) return true;
+    if (QStringLiteral("\\<&{%").contains(c)) break;
   }
-  return QStringLiteral("triple-single-quoted");
+  const auto isLetter = [](QChar c) { return c.isLetter(); };
+  const QVector<TextPiece> pieces = textPieces(text, embeddedSpans(text, quote, dialect), dialect,
+                                               kReadTags | kReadPatternEscapes);
+  return std::any_of(pieces.begin(), pieces.end(), [&](const TextPiece& piece) {
+    return piece.kind == PieceKind::Text &&
+           std::any_of(text.begin() + piece.begin, text.begin() + piece.end, isLetter);
+  });
 }
-
-bool isSingle(QuoteKind quote) {
-  return quote == QuoteKind::Single || quote == QuoteKind::TripleSingle;
-}
-
-bool isLetter(QChar c) { return c.isLetter(); }
-bool isLetter(char c) { return QChar::isLetter(uint(uchar(c))); }
-bool isHexDigit(QChar c) { return c.unicode() < 128 && std::isxdigit(c.unicode()); }
-bool isHexDigit(char c) { return std::isxdigit(uchar(c)); }
-
-/// Past the markup tag, pattern class or XML declaration that starts at
-/// `at` (`<.p>`, `</q>`, the library's closing form `<./p0>`, `<Alpha|-|&>`,
-/// `<?xml ...?>`), or `at` when none does. A tag that holds an embedded
-/// expression ends where the expression starts.
-template <typename Text>
-int pastTag(const Text& text, int at) {
-  int k = at + 1;
-  if (k < text.size() && (text[k] == '!' || text[k] == '?')) {
-    ++k;
-  } else {
-    if (k < text.size() && text[k] == '/') ++k;
-    if (k < text.size() && text[k] == '.') ++k;
-    if (k < text.size() && text[k] == '/' && text[at + 1] != '/') ++k;
-    if (k >= text.size() || !isLetter(text[k])) return at;
-  }
-  for (; k < text.size(); ++k) {
-    if (text[k] == '>') return k + 1;
-    if (text[k] == '<') return k + 1 < text.size() && text[k + 1] == '<' ? k : at;
-  }
-  return at;
-}
-
-template <typename Text>
-bool holdsWordsIn(const Text& text) {
-  for (int at = 0; at < text.size();) {
-    const auto c = text[at];
-    if (c == '\\' && at + 1 < text.size()) {
-      const auto next = text[at + 1];
-      at += 2;
-      if (next == 'u' || next == 'x') {
-        for (int digits = 0;
-             digits < (next == 'u' ? 4 : 2) && at < text.size() && isHexDigit(text[at]); ++digits)
-          ++at;
-      }
-    } else if (c == '%' && at + 1 < text.size()) {
-      at += 2;  // a pattern's escape, %< or %w
-    } else if (c == '<' && at + 1 < text.size() && text[at + 1] == '<') {
-      at += 2;  // an embedded expression is code, to its closing >>
-      while (at < text.size() && !(text[at] == '>' && at + 1 < text.size() && text[at + 1] == '>'))
-        ++at;
-      at += 2;
-    } else if (c == '<' && pastTag(text, at) > at) {
-      at = pastTag(text, at);
-    } else if (isLetter(c)) {
-      return true;
-    } else {
-      ++at;
-    }
-  }
-  return false;
-}
-
-}  // namespace
-
-bool holdsWords(const QString& text) { return holdsWordsIn(text); }
 
 namespace {
 
@@ -104,18 +40,18 @@ QString placeOf(const TadsLiteral& literal) {
 }  // namespace
 
 QString placeNote(const TadsLiteral& literal) {
-  QString note = placeOf(literal) + QStringLiteral(", ") + quoteName(literal.quote);
+  QString note = placeOf(literal) + QStringLiteral(", ") + quoteKindName(literal.quote);
   if (literal.depth > 0) note += QStringLiteral(", inside an embedded expression");
   if (literal.role == LiteralRole::Vocabulary) {
     note += QStringLiteral(", grammar token: vocabulary");
-  } else if (isSingle(literal.quote)) {
+  } else if (isSingleQuoted(literal.quote)) {
     note += QStringLiteral(": may be vocabulary or code");
   }
   return note;
 }
 
-TemplateBuilder::TemplateBuilder(bool contextByDefinition)
-    : byDefinition_(contextByDefinition), created_(templateHeader()) {}
+TemplateBuilder::TemplateBuilder(bool contextByDefinition, TadsDialect dialect)
+    : byDefinition_(contextByDefinition), dialect_(dialect), created_(templateHeader()) {}
 
 namespace {
 
@@ -167,21 +103,13 @@ void TemplateBuilder::addFile(const QString& relativePath, const SourceFile& fil
   QHash<int, int> partOf;  // heads of this file to parts_
   paths_.append(relativePath.toUtf8());
   for (const TadsLiteral& literal : lexed.literals) {
-    QByteArray msgid;
-    if (readsAsAscii(file, literal.text)) {
-      // Its characters are its bytes: no text to decode and encode again.
-      msgid = literal.text;
-      if (!holdsWordsIn(msgid)) {
-        wordless_.insert(msgid);
-        continue;
-      }
-    } else {
-      const QString text = decodeIn(file, literal.text);
-      msgid = text.toUtf8();
-      if (!holdsWords(text)) {
-        wordless_.insert(msgid);
-        continue;
-      }
+    // Characters that are their bytes need no decoding and encoding again.
+    const bool ascii = readsAsAscii(file, literal.text);
+    const QString text = ascii ? QString::fromLatin1(literal.text) : decodeIn(file, literal.text);
+    const QByteArray msgid = ascii ? literal.text : text.toUtf8();
+    if (!holdsWords(text, literal.quote, dialect_)) {
+      wordless_.insert(msgid);
+      continue;
     }
     const int index = entryFor(byDefinition_ ? literal.definition.toUtf8() : QByteArray(), msgid);
     const QByteArray note = placeNote(literal).toUtf8();

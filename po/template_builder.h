@@ -14,11 +14,11 @@
 #include "po/template_naming.h"
 #include "tadslex/tads_lexer.h"
 
-/// True when `text` holds a letter outside escapes (`\b`), markup tags and
-/// pattern classes (`<.p>`, `<Alpha|-|&>`), embedded expressions and pattern
-/// escapes (`%<`): only such literals become entries, the others hold nothing
-/// a translator writes.
-bool holdsWords(const QString& text);
+/// True when `text`, the text of a `quote` literal, holds a letter outside
+/// escapes (`\b`), markup tags and pattern classes (`<.p>`, `<Alpha|-|&>`),
+/// embedded expressions and pattern escapes (`%<`): only such literals
+/// become entries, the others hold nothing a translator writes.
+bool holdsWords(const QString& text, QuoteKind quote, TadsDialect dialect);
 
 /// The "#." line describing one place of a literal: definition and property
 /// or template place, quote kind, and what a single-quoted literal may be.
@@ -30,7 +30,7 @@ QString placeNote(const TadsLiteral& literal);
 /// here and handed to gettext's writer a piece at a time.
 class TemplateBuilder {
  public:
-  explicit TemplateBuilder(bool contextByDefinition);
+  TemplateBuilder(bool contextByDefinition, TadsDialect dialect);
 
   /// Adds every literal of `lexed` that holds words; `relativePath` names
   /// the file in references. Its declarations count as addDeclarations'.
@@ -101,6 +101,7 @@ class TemplateBuilder {
   void groupPlaces(std::vector<int>& placeOrder, std::vector<int>& firstPlace) const;
 
   bool byDefinition_;
+  TadsDialect dialect_;
   QString created_;  ///< the creation date of the header
   TemplateCatalog catalog_;
   QVector<TemplatePart> parts_;

@@ -9,24 +9,6 @@
 
 namespace {
 
-QString quotesOf(QuoteKind quote) {
-  switch (quote) {
-    case QuoteKind::Double:
-      return QStringLiteral("\"");
-    case QuoteKind::Single:
-      return QStringLiteral("'");
-    case QuoteKind::TripleDouble:
-      return QStringLiteral("\"\"\"");
-    case QuoteKind::TripleSingle:
-      break;
-  }
-  return QStringLiteral("'''");
-}
-
-bool isTriple(QuoteKind quote) {
-  return quote == QuoteKind::TripleDouble || quote == QuoteKind::TripleSingle;
-}
-
 /// Marks in `text` every occurrence of a source part, so that code inside it
 /// is left as it stands.
 QVector<bool> protectedChars(const QString& text, const QStringList& parts) {
@@ -40,32 +22,17 @@ QVector<bool> protectedChars(const QString& text, const QStringList& parts) {
   return marked;
 }
 
-/// Where each of `parts` (the parts of `body`, in order) stands in `body`.
-QVector<TextSpan> spansOf(const QString& body, const QVector<QByteArray>& parts) {
-  QVector<TextSpan> spans;
-  int from = 0;
-  for (const QByteArray& part : parts) {
-    const QString text = QString::fromUtf8(part);
-    int at = body.indexOf(text, from);
-    while (at > 0 && backslashesBefore(body, at) % 2 == 1) at = body.indexOf(text, at + 1);
-    if (at < 0) break;
-    spans.append({at, at + text.size()});
-    from = at + text.size();
-  }
-  return spans;
-}
-
 }  // namespace
 
 QString escapeBareQuotes(const QString& translation, QuoteKind quote, const QStringList& parts) {
-  const QChar mark = quotesOf(quote)[0];
+  const QChar mark = quoteMarks(quote)[0];
   const QVector<bool> marked = protectedChars(translation, parts);
   QString result;
   result.reserve(translation.size() + 8);
   for (int at = 0; at < translation.size(); ++at) {
     const bool bare =
         translation[at] == mark && !marked[at] && backslashesBefore(translation, at) % 2 == 0;
-    if (bare && !isTriple(quote)) {
+    if (bare && !isTripleQuoted(quote)) {
       result += QLatin1Char('\\');
     } else if (bare && (at == 0 || translation[at - 1] != mark)) {
       int run = 0;
@@ -172,18 +139,18 @@ CheckedTranslation checkTranslation(const QString& translation, const LiteralSha
     if (isControlForm(original.embedded.last())) original.controlForms << original.embedded.last();
   }
   checked.reason = compareEmbeddedParts(original, read);
-  checked.parts = spansOf(checked.body, read.embedded);
-  if (checked.reason.isEmpty() && checked.parts.size() != read.embedded.size()) {
-    checked.reason = QStringLiteral("an embedded part cannot be found again");
-  }
+  checked.parts =
+      embeddedSpans(checked.body, shape.quote, shape.dialect, shape.spacing, shape.depth);
+  const QVector<TextSpan> msgidParts =
+      embeddedSpans(shape.msgid, shape.quote, shape.dialect, shape.spacing, shape.depth);
   if (checked.reason.isEmpty())
     checked.reason = checkEscapes(checked.body, checked.parts, shape.dialect);
   if (checked.reason.isEmpty()) {
-    checked.reason = checkMessageParameters(checked.body, checked.parts, shape.msgid, shape.parts,
+    checked.reason = checkMessageParameters(checked.body, checked.parts, shape.msgid, msgidParts,
                                             parameters, shape.dialect);
   }
   if (checked.reason.isEmpty()) {
-    checked.reason = checkMarkupTags(checked.body, checked.parts, shape.msgid, shape.parts);
+    checked.reason = checkMarkupTags(checked.body, checked.parts, shape.msgid, msgidParts);
   }
   checked.ok = checked.reason.isEmpty();
   return checked;

@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include "tadslex/tads_lexer.h"
+#include "tadslex/text_pieces.h"
 
 struct MessageParameters;
 
@@ -17,12 +18,6 @@ struct LiteralShape {
   QStringList parts;  ///< the `<<...>>` parts of the source literal, in order
   TadsDialect dialect = TadsDialect::Tads3;
   QString msgid;  ///< the source literal's text
-};
-
-/// A span of characters in a body.
-struct TextSpan {
-  int begin = 0;
-  int end = 0;
 };
 
 /// The verdict on one translation.

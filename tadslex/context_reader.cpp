@@ -262,9 +262,8 @@ void ContextReader::readTemplateDeclaration() {
     };
     if (isLiteral(0)) {
       const TadsLiteral& literal = literals_[token().literal];
-      const bool single =
-          literal.quote == QuoteKind::Single || literal.quote == QuoteKind::TripleSingle;
-      add(single ? TemplateItemKind::SingleQuoted : TemplateItemKind::DoubleQuoted,
+      add(isSingleQuoted(literal.quote) ? TemplateItemKind::SingleQuoted
+                                        : TemplateItemKind::DoubleQuoted,
           QString::fromUtf8(literal.text));
     } else if ((isPunct(0, "@") || isPunct(0, "->") || isPunct(0, "+")) && isIdentifier(1)) {
       add(isPunct(0, "@")    ? TemplateItemKind::Object
@@ -338,8 +337,7 @@ void ContextReader::readTemplatePart(const Place& place, int head) {
     if (isLiteral(0)) {
       assign(token(), place, slot++);
       mark(token());
-      const QuoteKind quote = literals_[token().literal].quote;
-      items.append(quote == QuoteKind::Single || quote == QuoteKind::TripleSingle
+      items.append(isSingleQuoted(literals_[token().literal].quote)
                        ? TemplateItemKind::SingleQuoted
                        : TemplateItemKind::DoubleQuoted);
     } else if (isPunct(0, "@") || isPunct(0, "->")) {

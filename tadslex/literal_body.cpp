@@ -7,40 +7,14 @@
 #include "tadslex/lex_state.h"
 #include "tadslex/literal_reader.h"
 
-namespace {
-
-// The quotes of a kind, and the kind as a problem names it.
-struct QuoteForm {
-  QByteArray quotes;
-  QString name;
-};
-
-QuoteForm formOf(QuoteKind quote) {
-  switch (quote) {
-    case QuoteKind::Single:
-      return {QByteArrayLiteral("'"), QStringLiteral("a single-quoted literal")};
-    case QuoteKind::TripleDouble:
-      return {QByteArrayLiteral("\"\"\""), QStringLiteral("a triple-double-quoted literal")};
-    case QuoteKind::TripleSingle:
-      return {QByteArrayLiteral("'''"), QStringLiteral("a triple-single-quoted literal")};
-    case QuoteKind::Double:
-      break;
-  }
-  return {QByteArrayLiteral("\""), QStringLiteral("a double-quoted literal")};
-}
-
-}  // namespace
-
 LiteralCheck checkLiteralBody(const QByteArray& body, QuoteKind quote, TadsDialect dialect,
                               NewlineSpacing spacing, int depth) {
   LiteralCheck check;
-  bool triple = quote == QuoteKind::TripleDouble || quote == QuoteKind::TripleSingle;
-  if (triple && dialect == TadsDialect::Tads2) {
+  if (isTripleQuoted(quote) && dialect == TadsDialect::Tads2) {
     check.problem = QStringLiteral("TADS 2 has no triple-quoted literals");
     return check;
   }
-  const QuoteForm form = formOf(quote);
-  const QByteArray& quotes = form.quotes;
+  const QByteArray quotes = quoteMarks(quote).toLatin1();
   QByteArray source = quotes + body + quotes;
   LexResult result;
   LexState state(source, dialect, &result);
@@ -53,7 +27,8 @@ LiteralCheck checkLiteralBody(const QByteArray& body, QuoteKind quote, TadsDiale
   const TadsLiteral& lit = result.literals.first();
   if (state.pos != source.size() || lit.bodyEnd != quotes.size() + body.size() ||
       lit.quote != quote) {
-    check.problem = QStringLiteral("the text closes %1 before its end").arg(form.name);
+    check.problem =
+        QStringLiteral("the text closes a %1 literal before its end").arg(quoteKindName(quote));
     return check;
   }
   check.ok = true;
@@ -62,6 +37,7 @@ LiteralCheck checkLiteralBody(const QByteArray& body, QuoteKind quote, TadsDiale
     QByteArray partSource = source.mid(part.begin, part.end - part.begin);
     if (part.kind == EmbeddedKind::Control) check.controlForms.append(partSource);
     check.embedded.append(partSource);
+    check.embeddedAt.append({part.begin - int(quotes.size()), part.end - int(quotes.size())});
   }
   return check;
 }

@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include "tadslex/tads_lexer.h"
+#include "tadslex/text_pieces.h"
 
 /// A literal's body read back on its own, between the quotes of its kind.
 struct LiteralCheck {
@@ -16,6 +17,7 @@ struct LiteralCheck {
   /// The body as the compiler reads it, folded like `TadsLiteral::text`.
   QByteArray text;
   QVector<QByteArray> embedded;      ///< the source of every `<<...>>` part, in order
+  QVector<TextSpan> embeddedAt;      ///< where each stands in the body, in bytes
   QVector<QByteArray> controlForms;  ///< the control forms among them, in order
 };
 

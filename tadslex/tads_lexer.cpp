@@ -7,6 +7,28 @@
 
 namespace {
 
+// In QuoteKind's order.
+const char* const kQuoteMarks[] = {"\"", "'", "\"\"\"", "'''"};
+const char* const kQuoteNames[] = {"double-quoted", "single-quoted", "triple-double-quoted",
+                                   "triple-single-quoted"};
+static_assert(int(QuoteKind::TripleSingle) == 3, "one mark and one name per kind");
+
+}  // namespace
+
+QString quoteMarks(QuoteKind quote) { return QLatin1String(kQuoteMarks[int(quote)]); }
+
+QString quoteKindName(QuoteKind quote) { return QLatin1String(kQuoteNames[int(quote)]); }
+
+bool isSingleQuoted(QuoteKind quote) {
+  return quote == QuoteKind::Single || quote == QuoteKind::TripleSingle;
+}
+
+bool isTripleQuoted(QuoteKind quote) {
+  return quote == QuoteKind::TripleDouble || quote == QuoteKind::TripleSingle;
+}
+
+namespace {
+
 void removeDropped(QVector<TadsLiteral>& literals, const QVector<bool>& dropped) {
   int kept = 0;
   for (int k = 0; k < literals.size(); ++k) {

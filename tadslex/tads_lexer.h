@@ -18,6 +18,13 @@ enum class NewlineSpacing { Collapse, Delete, Preserve };
 /// The quotes a literal stands between.
 enum class QuoteKind { Double, Single, TripleDouble, TripleSingle };
 
+/// The quotes of kind `quote`: `"`, `'''`.
+QString quoteMarks(QuoteKind quote);
+/// The kind as a note or a message names it: "double-quoted".
+QString quoteKindName(QuoteKind quote);
+bool isSingleQuoted(QuoteKind quote);  ///< `'...'` or `'''...'''`
+bool isTripleQuoted(QuoteKind quote);
+
 /// What the code around a literal makes of it.
 enum class LiteralRole {
   Text,        ///< a property value, an argument, a statement
