@@ -3,14 +3,16 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 /// A text value that a console line shows inside plain double quotes.
 struct Quoted {
-  QString text;
+  QStringView text;
 };
 
-/// Marks a path, a name, an option value or a line of source as a quoted value.
-inline Quoted quoted(const QString& text) { return Quoted{text}; }
+/// Marks a path, a name, an option value or a line of source as a quoted
+/// value, for the console line being built.
+inline Quoted quoted(QStringView text) { return Quoted{text}; }
 
 /// Builds one console line from pieces and sends it to the debug channel when
 /// it goes out of scope. Every piece is followed by one space, the last one
@@ -45,8 +47,14 @@ class ConsoleLine {
 /// Sends every line of `notes` to the debug channel, in order.
 void printLines(const QStringList& notes);
 
+/// Sends one line of `size` ASCII bytes to the debug channel, as a console
+/// line of the same characters would: for a line per row of a large
+/// document, without building a string.
+void printAsciiLine(const char* line, int size);
+
 /// Sends every debug message to standard error as UTF-8, verbatim, followed by
-/// one line feed. Installed once at start by the entry point.
+/// one line feed. Installed once at start by the entry point, for the life of
+/// the process; console lines then reach it without the channel's dispatch.
 void installConsoleHandler();
 
 #endif

@@ -61,11 +61,12 @@ bool containsBytes(const char* data, int size, const char* fixed, int fixedSize)
 // behind a backslash never delimits (that is what the escape markers do).
 // False, for the text way to decide, when the shape is another, when the
 // line holds a marker's text of its own or when a text lacks a byte.
-bool fillLineBytes(const char* line, int size, const LineEntry* const* rows, int rowCount,
-                   QByteArray& out) {
+bool fillLineBytes(const char* line, int size, const FileEntry& file, const LineRecord* const* rows,
+                   int rowCount, QByteArray& out) {
   if (rowCount == 0 || rows[0]->literalIndex != 0) return false;
   for (int i = 0; i < rowCount; ++i) {
-    if ((i > 0 && rows[i]->literalIndex == 0) || rows[i]->text.contains(QLatin1Char('\\'))) {
+    if ((i > 0 && rows[i]->literalIndex == 0) ||
+        file.textOf(*rows[i]).contains(QLatin1Char('\\'))) {
       return false;
     }
   }
@@ -88,11 +89,11 @@ bool fillLineBytes(const char* line, int size, const LineEntry* const* rows, int
     }
   }
   if (closing) return false;
-  QVarLengthArray<const QString*, 32> fills(spans.size());
+  QVarLengthArray<const LineRecord*, 32> fills(spans.size());
   std::fill(fills.begin(), fills.end(), nullptr);
   for (int i = 0; i < rowCount; ++i) {
     const quint32 k = rows[i]->literalIndex;
-    if (k < quint32(spans.size()) && !fills[int(k)]) fills[int(k)] = &rows[i]->text;
+    if (k < quint32(spans.size()) && !fills[int(k)]) fills[int(k)] = rows[i];
   }
   // Text outside the literals must not hold a double backslash.
   auto appendOutside = [&](int from, int to) {
@@ -101,14 +102,14 @@ bool fillLineBytes(const char* line, int size, const LineEntry* const* rows, int
     return true;
   };
   int filled = 0;
-  for (const QString* fill : fills) filled += fill ? fill->size() : 8;
+  for (const LineRecord* fill : fills) filled += fill ? fill->text.size : 8;
   out.clear();
   out.reserve(size + filled);
   int outside = 0;
   for (int k = 0; k < spans.size(); ++k) {
     if (!appendOutside(outside, spans[k].first)) return false;
     if (fills[k]) {
-      if (!appendCp1251(*fills[k], out)) return false;
+      if (!appendCp1251(file.textOf(*fills[k]), out)) return false;
     } else {
       out.append(placeholderFor(quint32(k)).toLatin1());
     }
@@ -121,17 +122,17 @@ bool fillLineBytes(const char* line, int size, const LineEntry* const* rows, int
 // or patched from its text in one pass, where the shape of its rows allows;
 // else its text, left for the second pass. Rows of different lines never
 // meet, so a line done here prints nothing.
-PatchedLine patchAtOnce(const SourceLines& source, quint32 index, const LineEntry* const* rows,
-                        int rowCount) {
+PatchedLine patchAtOnce(const SourceLines& source, const FileEntry& file, quint32 index,
+                        const LineRecord* const* rows, int rowCount) {
   PatchedLine line;
   line.index = index;
-  if (fillLineBytes(source.bytes(index), source.size(index), rows, rowCount, line.bytes)) {
+  if (fillLineBytes(source.bytes(index), source.size(index), file, rows, rowCount, line.bytes)) {
     line.doneAtOnce = line.inBytes = true;
     return line;
   }
   line.text = source.text(index);
   QString patched;
-  if (patchLineAtOnce(line.text, rows, rowCount, patched)) {
+  if (patchLineAtOnce(line.text, file, rows, rowCount, patched)) {
     line.text = patched;
     line.doneAtOnce = true;
   }
@@ -183,12 +184,12 @@ bool assembleCopy(const SourceLines& source, const PatchedLines& patched, QByteA
 bool patchCopy(const QByteArray& source, const FileEntry& file, QByteArray& copy, QString& text,
                QStringList& warnings) {
   const SourceLines lines(source);
-  const QVector<const LineEntry*> rows = rowsByLine(file, lines.count());
+  const QVector<const LineRecord*> rows = rowsByLine(file, lines.count());
   PatchedLines patched;
   if (!rows.isEmpty()) patched.slotOf = QVector<int>(int(lines.count()), -1);
-  forEachRowLine(rows, [&](quint32 index, const LineEntry* const* lineRows, int rowCount) {
+  forEachRowLine(rows, [&](quint32 index, const LineRecord* const* lineRows, int rowCount) {
     patched.slotOf[int(index)] = patched.lines.size();
-    patched.lines.append(patchAtOnce(lines, index, lineRows, rowCount));
+    patched.lines.append(patchAtOnce(lines, file, index, lineRows, rowCount));
   });
   patchRowByRow(
       file, lines.count(),

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "console/console_line.h"
+#include "console/decimal_text.h"
 #include "formats/html_formatter.h"
 #include "formats/serialize_formatter.h"
 #include "patch/written_document_reader.h"
@@ -43,6 +44,7 @@ struct Reading {
 };
 
 void readFileHeading(QXmlStreamReader& xml, Reading& reading) {
+  if (!reading.model.isEmpty()) reading.model.last().squeeze();
   reading.model.append(FileEntry());
   reading.model.last().name = elementText(xml);
   ++reading.records;
@@ -57,9 +59,7 @@ void readChunkHeading(QXmlStreamReader& xml, Reading& reading) {
     reading.warn(line);
     return;
   }
-  QList<ChunkEntry>& chunks = model.last().chunks;
-  chunks.append(ChunkEntry());
-  chunks.last().name = elementText(xml);
+  model.last().appendChunk(elementText(xml));
   ++reading.records;
 }
 
@@ -79,9 +79,6 @@ void readRow(QXmlStreamReader& xml, Reading& reading) {
   LineEntry entry;
   xml.readNext();
   entry.text = elementText(xml);
-  // The reader grows element text with room to spare; the model keeps
-  // every row of the document, so hold each text at its own size.
-  entry.text.squeeze();
   xml.readNext();
   const QString options = elementText(xml);
   QStringList line;
@@ -92,7 +89,7 @@ void readRow(QXmlStreamReader& xml, Reading& reading) {
     // A row before any chunk heading of its file has no chunk to belong to.
     ConsoleLine(line) << "Warning! Line outside any chunk skipped: " << quoted(entry.text);
   } else {
-    model.last().chunks.last().lines.append(entry);
+    model.last().appendRow(entry);
     ++reading.records;
     return;
   }
@@ -105,17 +102,24 @@ void readRow(QXmlStreamReader& xml, Reading& reading) {
 bool readDirectly(QTextStream& in, SerializeFormatter* formatter, DocumentModel& model) {
   QIODevice* device = in.device();
   if (preprocessLogging || !device || device->isSequential() || device->pos() != 0) return false;
-  const bool html = formatter == &htmlFormatter;
-  {
-    const QByteArray bytes = device->readAll();
-    if (readWrittenDocument(bytes, html, model)) {
-      printReaderLines(model, {});
-      return true;
-    }
+  if (readWrittenDocument(*device, formatter == &htmlFormatter, model)) {
+    printReaderLines(model, {});
+    return true;
   }
   model.clear();
   in.seek(0);
   return false;
+}
+
+// The line of a row, as ConsoleLine() << "ln: " << lineIndex << literalIndex
+// would make it ("ln:  L N "): one per row of the document.
+void printPositionLine(const LineRecord& row) {
+  char line[32] = "ln:  ";
+  char* end = writeDecimal(line + 5, row.lineIndex);
+  *end++ = ' ';
+  end = writeDecimal(end, row.literalIndex);
+  *end++ = ' ';
+  printAsciiLine(line, int(end - line));
 }
 
 }  // namespace
@@ -137,6 +141,7 @@ QList<ReaderWarning> readNormalisedDocument(QString xhtml, DocumentModel& model)
       readRow(xml, reading);
     }
   }
+  if (!model.isEmpty()) model.last().squeeze();
   return reading.warnings;
 }
 
@@ -157,10 +162,10 @@ void printReaderLines(const DocumentModel& model, const QList<ReaderWarning>& wa
     ConsoleLine() << "File name: " << quoted(file.name);
     for (const ChunkEntry& chunk : file.chunks) {
       printWarnings();
-      ConsoleLine() << "Chunk name: " << quoted(chunk.name);
-      for (const LineEntry& row : chunk.lines) {
+      ConsoleLine() << "Chunk name: " << quoted(file.nameOf(chunk));
+      for (const LineRecord& row : file.rowsOf(chunk)) {
         printWarnings();
-        ConsoleLine() << "ln: " << row.lineIndex << row.literalIndex;
+        printPositionLine(row);
       }
     }
   }

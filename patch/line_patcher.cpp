@@ -35,11 +35,11 @@ QString makeLineTemplate(QString line, QStringList& warnings) {
   return unmaskEscapedQuotes(result);
 }
 
-bool patchLine(const QString& line, const LineEntry& entry, QString& patched,
+bool patchLine(const QString& line, quint32 literalIndex, QStringView text, QString& patched,
                QStringList& warnings) {
-  QString working = entry.literalIndex == 0 ? makeLineTemplate(line, warnings) : line;
+  QString working = literalIndex == 0 ? makeLineTemplate(line, warnings) : line;
   if (working.isEmpty()) return false;
-  working.replace(placeholderFor(entry.literalIndex), entry.text);
+  working.replace(placeholderFor(literalIndex), text.toString());
   patched = working;
   return true;
 }
@@ -63,8 +63,8 @@ bool appendOutside(QString& result, const QStringRef& piece) {
 
 }  // namespace
 
-bool patchLineAtOnce(const QString& line, const LineEntry* const* rows, int rowCount,
-                     QString& patched) {
+bool patchLineAtOnce(const QString& line, const FileEntry& file, const LineRecord* const* rows,
+                     int rowCount, QString& patched) {
   // Row by row, each row copies and searches the whole line: a long line
   // with many literals would cost its length times its rows. In the shape
   // checked here every placeholder is filled at most once, by the first row
@@ -74,17 +74,18 @@ bool patchLineAtOnce(const QString& line, const LineEntry* const* rows, int rowC
   const QLatin1Char backslash('\\');
   int filled = 0;
   for (int i = 0; i < rowCount; ++i) {
-    if ((i > 0 && rows[i]->literalIndex == 0) || rows[i]->text.contains(backslash)) return false;
-    filled += rows[i]->text.size();
+    const QStringView text = file.textOf(*rows[i]);
+    if ((i > 0 && rows[i]->literalIndex == 0) || text.contains(backslash)) return false;
+    filled += int(text.size());
   }
   const ScannedLine scanned = scanLine(line);
   if (scanned.unterminated) return false;
 
   const int literalCount = scanned.literals.size();
-  QVector<const QString*> fills(literalCount, nullptr);
+  QVector<const LineRecord*> fills(literalCount, nullptr);
   for (int i = 0; i < rowCount; ++i) {
     const quint32 k = rows[i]->literalIndex;
-    if (k < static_cast<quint32>(literalCount) && !fills[int(k)]) fills[int(k)] = &rows[i]->text;
+    if (k < static_cast<quint32>(literalCount) && !fills[int(k)]) fills[int(k)] = rows[i];
   }
   QString result;
   result.reserve(line.size() + filled + 8 * literalCount);
@@ -92,7 +93,11 @@ bool patchLineAtOnce(const QString& line, const LineEntry* const* rows, int rowC
   for (int k = 0; k < literalCount; ++k) {
     const LiteralSpan& span = scanned.literals[k];
     if (!appendOutside(result, scanned.masked.midRef(outside, span.begin - outside))) return false;
-    result += fills[k] ? *fills[k] : placeholderFor(static_cast<quint32>(k));
+    if (fills[k]) {
+      result += file.textOf(*fills[k]);
+    } else {
+      result += placeholderFor(static_cast<quint32>(k));
+    }
     outside = span.end;
   }
   if (!appendOutside(result, scanned.masked.midRef(outside))) return false;
@@ -100,14 +105,13 @@ bool patchLineAtOnce(const QString& line, const LineEntry* const* rows, int rowC
   return true;
 }
 
-QVector<const LineEntry*> rowsByLine(const FileEntry& file, quint32 lineCount) {
-  QVector<const LineEntry*> rows;
-  for (const ChunkEntry& chunk : file.chunks) {
-    for (const LineEntry& entry : chunk.lines) {
-      if (entry.lineIndex < lineCount) rows.append(&entry);
-    }
+QVector<const LineRecord*> rowsByLine(const FileEntry& file, quint32 lineCount) {
+  QVector<const LineRecord*> rows;
+  rows.reserve(file.rows.size());
+  for (const LineRecord& row : file.rows) {
+    if (row.lineIndex < lineCount) rows.append(&row);
   }
-  std::stable_sort(rows.begin(), rows.end(), [](const LineEntry* a, const LineEntry* b) {
+  std::stable_sort(rows.begin(), rows.end(), [](const LineRecord* a, const LineRecord* b) {
     return a->lineIndex < b->lineIndex;
   });
   return rows;

@@ -1,8 +1,8 @@
 #include "patch/written_document_reader.h"
 
+#include <QIODevice>
 #include <array>
 #include <cstring>
-#include <string>
 
 #include "formats/csv_records.h"
 #include "formats/html_formatter.h"
@@ -11,10 +11,11 @@
 
 namespace {
 
-// A read position in the document's bytes.
+// A read position in the bytes of the document read so far.
 struct Cursor {
   const char* at;
   const char* end;
+  bool more;  ///< the document goes on beyond `end`
 
   // Steps over `fixed` when the bytes continue with it.
   template <int N>
@@ -24,8 +25,74 @@ struct Cursor {
     at += size;
     return true;
   }
-  bool atEnd() const { return at == end; }
+  bool atEnd() const { return at == end && !more; }
 };
+
+// The bytes of the document, read a piece at a time: only the record being
+// read and the rest of its piece are held, not the whole document.
+class Window {
+ public:
+  Window(QIODevice& device, int pieceSize) : device_(&device), pieceSize_(pieceSize) {}
+  explicit Window(const QByteArray& bytes) : bytes_(bytes), more_(false) {}
+
+  Cursor cursorAt(int offset) const {
+    return Cursor{bytes_.constData() + offset, bytes_.constData() + bytes_.size(), more_};
+  }
+  int offsetOf(const char* at) const { return int(at - bytes_.constData()); }
+
+  // Drops the bytes before `keep` and reads more: a piece, or as much as
+  // is kept when that is more, so a record longer than a piece is read in
+  // a few steps. False when the end of the document was reached before.
+  bool refill(int keep) {
+    if (!more_) return false;
+    bytes_.remove(0, keep);
+    const int held = bytes_.size();
+    const int wanted = held > pieceSize_ ? held : pieceSize_;
+    bytes_.resize(held + wanted);
+    const qint64 got = device_->read(bytes_.data() + held, wanted);
+    bytes_.resize(held + int(got > 0 ? got : 0));
+    more_ = got > 0;
+    return true;
+  }
+
+  bool startsWithByteOrderMark() {
+    while (bytes_.size() < 4 && refill(0)) {
+    }
+    return ::startsWithByteOrderMark(bytes_);
+  }
+
+ private:
+  QIODevice* device_ = nullptr;
+  int pieceSize_ = 0;
+  QByteArray bytes_;
+  bool more_ = true;
+};
+
+// What one step of reading did.
+enum class Step {
+  Read,      ///< took one record
+  Finished,  ///< took the end of the document
+  Failed     ///< found something other than the written form, or the bytes
+             ///< read so far end inside the record
+};
+
+// Runs `step` record by record. A failed step is tried again on more of the
+// document until the document ends: a step changes nothing before it
+// succeeds, so a record that the piece read cut short reads as it would
+// from the whole document.
+template <typename StepFunction>
+bool readRecords(Window& window, StepFunction step) {
+  Cursor c = window.cursorAt(0);
+  for (;;) {
+    const char* start = c.at;
+    const Step outcome = step(c);
+    if (outcome == Step::Finished) return true;
+    if (outcome == Step::Read) continue;
+    const int keep = window.offsetOf(start);
+    if (!window.refill(keep)) return false;
+    c = window.cursorAt(0);
+  }
+}
 
 // A control character other than tab and line feed is refused by an XML
 // parser, and a carriage return is changed by it.
@@ -47,7 +114,7 @@ bool takeNumber(Cursor& c, quint32& value) {
 // Characters that an XML parser refuses (non-characters, unpaired or paired
 // surrogates are not worth telling apart here) or that mark bytes that were
 // not UTF-8.
-bool holdsRefusedCharacter(const QString& text) {
+bool holdsRefusedCharacter(QStringView text) {
   for (const QChar c : text) {
     const ushort u = c.unicode();
     if (u >= 0xFFFD || (u >= 0xD800 && u < 0xE000)) return true;
@@ -103,8 +170,11 @@ bool endsWith(const char* begin, const char* at, const char* fixed, long size) {
   return at - begin >= size && std::memcmp(at - size, fixed, size_t(size)) == 0;
 }
 
-// What the scan of an HTML heading's or cell's text found in it.
-struct HtmlTextShape {
+// The text of an HTML heading or cell as it stands in the bytes, and what
+// its scan found in it.
+struct HtmlText {
+  const char* begin = nullptr;
+  const char* end = nullptr;
   bool ascii = true;
   bool entities = false;  ///< it holds entities the writer makes
   bool cleanUp = false;   ///< it holds the fixed text of a clean-up step
@@ -115,197 +185,323 @@ struct HtmlTextShape {
 // the text needs cleaning up on its own when it holds the fixed text of a
 // step that can match there ("class=\"", " width=10%", "&nbsp;"). Any other
 // ampersand must begin one of the three entities the writer makes.
-bool scanHtmlText(Cursor& c, HtmlTextShape& shape) {
-  const char* begin = c.at;
+bool scanHtmlText(Cursor& c, HtmlText& text) {
+  text.begin = c.at;
   for (;; ++c.at) {
     while (c.at < c.end && kByteKinds[static_cast<unsigned char>(*c.at)] == Plain) ++c.at;
     if (c.at == c.end) return false;
     const ByteKind kind = kByteKinds[static_cast<unsigned char>(*c.at)];
-    if (kind == Stop) return true;
+    if (kind == Stop) break;
     if (kind == Refused) return false;
-    if (kind == High) shape.ascii = false;
+    if (kind == High) text.ascii = false;
     if (kind == Equals) {
-      Cursor after{c.at + 1, c.end};
-      if ((endsWith(begin, c.at, "class", 5) && after.take("\"")) ||
-          (endsWith(begin, c.at, " width", 6) && after.take("10%"))) {
-        shape.cleanUp = true;
+      Cursor after{c.at + 1, c.end, c.more};
+      if ((endsWith(text.begin, c.at, "class", 5) && after.take("\"")) ||
+          (endsWith(text.begin, c.at, " width", 6) && after.take("10%"))) {
+        text.cleanUp = true;
       }
     }
     if (kind == Ampersand) {
-      Cursor entity{c.at, c.end};
+      Cursor entity{c.at, c.end, c.more};
       if (entity.take("&amp;") || entity.take("&lt;") || entity.take("&gt;")) {
-        shape.entities = true;
+        text.entities = true;
       } else if (entity.take("&nbsp;")) {
-        shape.cleanUp = true;
+        text.cleanUp = true;
       } else {
         return false;
       }
     }
   }
+  text.end = c.at;
+  return true;
 }
 
-// The bytes [begin, end) with the writer's three entities decoded, in
-// `unescaped`.
-void unescapeWritten(const char* begin, const char* end, std::string& unescaped) {
-  unescaped.clear();
-  for (const char* at = begin; at < end;) {
-    const char* amp = static_cast<const char*>(std::memchr(at, '&', size_t(end - at)));
-    if (!amp) amp = end;
-    unescaped.append(at, size_t(amp - at));
-    if (amp == end) break;
-    unescaped += amp[1] == 'a' ? '&' : amp[1] == 'l' ? '<' : '>';
-    at = amp + (amp[1] == 'a' ? 5 : 4);
+// Decodes UTF-8 that holds only characters an XML parser keeps as they are
+// (below U+FFFD, no surrogate) and the writer's three entities, appending
+// to `out`. False for anything else, and for a text that begins with U+FEFF,
+// which a UTF-8 decoder takes for a byte-order mark: the text then goes the
+// normalising way.
+bool appendUtf8(const char* begin, const char* end, bool entities, QString& out) {
+  const int at = out.size();
+  out.resize(at + int(end - begin));  // never more characters than bytes
+  char16_t* const first = reinterpret_cast<char16_t*>(out.data()) + at;
+  char16_t* o = first;
+  const unsigned char* in = reinterpret_cast<const unsigned char*>(begin);
+  const unsigned char* const stop = reinterpret_cast<const unsigned char*>(end);
+  while (in < stop) {
+    if (stop - in >= 8) {
+      quint64 eight;
+      std::memcpy(&eight, in, 8);
+      if (!(eight & 0x8080808080808080ULL) && (!entities || !std::memchr(in, '&', 8))) {
+        for (int k = 0; k < 8; ++k) o[k] = in[k];
+        in += 8;
+        o += 8;
+        continue;
+      }
+    }
+    const unsigned b = *in;
+    if (b == '&') {
+      // One of &amp; &lt; &gt;, as the scan found.
+      *o++ = in[1] == 'a' ? u'&' : in[1] == 'l' ? u'<' : u'>';
+      in += in[1] == 'a' ? 5 : 4;
+    } else if (b < 0x80) {
+      *o++ = char16_t(b);
+      ++in;
+    } else if (b >= 0xC2 && b < 0xE0 && stop - in >= 2 && (in[1] & 0xC0) == 0x80) {
+      *o++ = char16_t(((b & 0x1F) << 6) | (in[1] & 0x3F));
+      in += 2;
+    } else if (b >= 0xE0 && b < 0xF0 && stop - in >= 3 && (in[1] & 0xC0) == 0x80 &&
+               (in[2] & 0xC0) == 0x80) {
+      const unsigned u = ((b & 0x0F) << 12) | ((in[1] & 0x3F) << 6) | (in[2] & 0x3F);
+      if (u < 0x800 || (u >= 0xD800 && u < 0xE000) || u >= 0xFFFD) return false;
+      if (u == 0xFEFF && o == first) return false;
+      *o++ = char16_t(u);
+      in += 3;
+    } else {
+      return false;
+    }
   }
+  out.resize(at + int(o - first));
+  return true;
 }
 
-// The text of an HTML heading or cell, which must end where `closing`
-// begins, as the normalising reader would read it. `scratch` is room for
-// decoding entities, kept from text to text.
-template <int N>
-bool takeHtmlText(Cursor& c, const char (&closing)[N], QString& text, std::string& scratch) {
-  const char* begin = c.at;
-  HtmlTextShape shape;
-  if (!scanHtmlText(c, shape)) return false;
-  const char* end = c.at;
-  if (!c.take(closing)) return false;
-  if (shape.cleanUp) {
-    text = shape.ascii ? QString::fromLatin1(begin, int(end - begin))
-                       : QString::fromUtf8(begin, int(end - begin));
-    text = htmlFormatter.preprocess(text);
-    if (!unescapeEntities(text)) return false;
-    return shape.ascii || !holdsRefusedCharacter(text);
-  }
-  if (shape.entities) {
-    unescapeWritten(begin, end, scratch);
-    begin = scratch.data();
-    end = begin + scratch.size();
-  }
-  const int size = static_cast<int>(end - begin);
-  if (shape.ascii) {
-    text = QString::fromLatin1(begin, size);
+// Appends the text of an HTML heading or cell, as the normalising reader
+// would read it, to `out`. False when that reader could read it otherwise.
+bool appendHtmlText(const HtmlText& text, QString& out) {
+  const int size = int(text.end - text.begin);
+  if (text.cleanUp) {
+    // A UTF-8 decoder drops a leading U+FEFF, which the XML parser keeps.
+    if (size >= 3 && std::memcmp(text.begin, "\xEF\xBB\xBF", 3) == 0) return false;
+    QString clean =
+        text.ascii ? QString::fromLatin1(text.begin, size) : QString::fromUtf8(text.begin, size);
+    clean = htmlFormatter.preprocess(clean);
+    if (!unescapeEntities(clean) || (!text.ascii && holdsRefusedCharacter(clean))) return false;
+    out += clean;
     return true;
   }
-  text = QString::fromUtf8(begin, size);
-  return !holdsRefusedCharacter(text);
+  const int at = out.size();
+  if (appendUtf8(text.begin, text.end, text.entities, out)) return true;
+  out.truncate(at);
+  return false;
 }
 
-// Header: the writer's, with the meta element and blanks as they stand.
-bool readHtml(Cursor& c, DocumentModel& model) {
-  std::string scratch;
-  if (!c.take("<!DOCTYPE html>    <html>      <head>        <meta charset=\"utf-8\">"
-              "        <title>TADS doc</title>      </head>      <body>")) {
-    return false;
-  }
-  while (c.take("<h1>")) {
-    model.append(FileEntry());
-    FileEntry& file = model.last();
-    if (!takeHtmlText(c, "</h1>", file.name, scratch)) return false;
-    while (c.take("<h2>")) {
-      file.chunks.append(ChunkEntry());
-      ChunkEntry& chunk = file.chunks.last();
-      if (!takeHtmlText(c, "</h2>", chunk.name, scratch) ||
-          !c.take("<table border=\"1\" cellpadding=\"1\" cellspacing=\"1\"><tbody>")) {
-        return false;
-      }
-      while (c.take("<tr><td>")) {
-        LineEntry row;
-        if (!takeHtmlText(c, "</td>", row.text, scratch) || !c.take("<td width=10%>")) return false;
-        if (c.take("\"")) {
-          row.doubleQuoted = true;
-        } else if (!c.take("'")) {
-          return false;
-        }
-        if (!c.take("/") || !takeNumber(c, row.lineIndex) || !c.take("/") ||
-            !takeNumber(c, row.literalIndex) || !c.take("</td></tr>")) {
-          return false;
-        }
-        chunk.lines.append(row);
-      }
-      if (!c.take("</tbody></table><p>&nbsp;</p>")) return false;
+// The HTML page as the writer writes it: the header with the meta element
+// and blanks as they stand, a heading per file and chunk, a row per literal.
+class HtmlSteps {
+ public:
+  explicit HtmlSteps(DocumentModel& model) : model_(model) {}
+
+  Step operator()(Cursor& c) {
+    switch (state_) {
+      case State::Header:
+        return enter(c.take("<!DOCTYPE html>    <html>      <head>        <meta charset=\"utf-8\">"
+                            "        <title>TADS doc</title>      </head>      <body>"),
+                     State::Document);
+      case State::Document:
+        if (c.take("<h1>")) return takeFile(c);
+        return c.take("</body></html>") && c.atEnd() ? Step::Finished : Step::Failed;
+      case State::File:
+        if (c.take("<h2>")) return takeChunk(c);
+        return enter(c.take("<p>&nbsp;</p><p>&nbsp;</p>"), State::Document);
+      case State::Chunk:
+        if (c.take("<tr><td>")) return takeRow(c);
+        return enter(c.take("</tbody></table><p>&nbsp;</p>"), State::File);
     }
-    if (!c.take("<p>&nbsp;</p><p>&nbsp;</p>")) return false;
+    return Step::Failed;
   }
-  return c.take("</body></html>") && c.atEnd();
-}
+
+ private:
+  enum class State { Header, Document, File, Chunk };
+
+  Step enter(bool taken, State next) {
+    if (!taken) return Step::Failed;
+    state_ = next;
+    return Step::Read;
+  }
+
+  Step takeFile(Cursor& c) {
+    HtmlText text;
+    QString name;
+    if (!scanHtmlText(c, text) || !c.take("</h1>") || !appendHtmlText(text, name)) {
+      return Step::Failed;
+    }
+    if (!model_.isEmpty()) model_.last().squeeze();
+    model_.append(FileEntry());
+    model_.last().name = name;
+    return enter(true, State::File);
+  }
+
+  Step takeChunk(Cursor& c) {
+    HtmlText text;
+    if (!scanHtmlText(c, text) || !c.take("</h2>") ||
+        !c.take("<table border=\"1\" cellpadding=\"1\" cellspacing=\"1\"><tbody>")) {
+      return Step::Failed;
+    }
+    FileEntry& file = model_.last();
+    const int at = file.texts.size();
+    if (!appendHtmlText(text, file.texts)) return Step::Failed;
+    file.appendChunk(TextSpan{at, file.texts.size() - at});
+    return enter(true, State::Chunk);
+  }
+
+  Step takeRow(Cursor& c) {
+    HtmlText text;
+    bool doubleQuoted = false;
+    quint32 lineIndex = 0;
+    quint32 literalIndex = 0;
+    if (!scanHtmlText(c, text) || !c.take("</td>") || !c.take("<td width=10%>")) {
+      return Step::Failed;
+    }
+    if (c.take("\"")) {
+      doubleQuoted = true;
+    } else if (!c.take("'")) {
+      return Step::Failed;
+    }
+    if (!c.take("/") || !takeNumber(c, lineIndex) || !c.take("/") || !takeNumber(c, literalIndex) ||
+        !c.take("</td></tr>")) {
+      return Step::Failed;
+    }
+    FileEntry& file = model_.last();
+    const int at = file.texts.size();
+    if (!appendHtmlText(text, file.texts)) return Step::Failed;
+    file.appendRow(TextSpan{at, file.texts.size() - at}, doubleQuoted, lineIndex, literalIndex);
+    return Step::Read;
+  }
+
+  DocumentModel& model_;
+  State state_ = State::Header;
+};
 
 // The name of a FILE or CHUNK record, up to its line feed: not empty, and
 // nothing that the conversion would cut or that would need escaping.
-bool takeCsvName(Cursor& c, QString& name) {
-  const char* begin = c.at;
+bool takeCsvName(Cursor& c, const char*& begin, int& size) {
+  begin = c.at;
   for (; c.at < c.end && *c.at != '\n'; ++c.at) {
     const unsigned char b = static_cast<unsigned char>(*c.at);
     if (b < 0x20 ? b != '\t' : (b == ';' || b == '<' || b == '&' || b == '>')) return false;
   }
-  const int size = static_cast<int>(c.at - begin);
-  name = decodeCp1251(begin, size);
+  size = static_cast<int>(c.at - begin);
   return size > 0 && c.take("\n");
 }
 
-// A LINE record after `LINE;"`: the text up to the last double quote of the
-// line, then ";", the quote flag 0 or 1, ";", line, ";", literal, line feed.
-// A row whose text is empty is dropped, as the conversion drops it.
-bool takeCsvRow(Cursor& c, QList<LineEntry>& lines) {
-  const char* lineEnd = static_cast<const char*>(std::memchr(c.at, '\n', c.end - c.at));
-  if (!lineEnd) return false;
-  const char* closing = lineEnd;
-  while (closing > c.at && *closing != '"') --closing;
-  if (*closing != '"') return false;
-  const char* begin = c.at;
-  for (const char* at = begin; at < closing; ++at) {
-    const unsigned char b = static_cast<unsigned char>(*at);
-    if (b < 0x20 && b != '\t') return false;
-  }
-  int size = static_cast<int>(closing - begin);
-  const bool empty = size == 0;
-  // A text that begins and ends with a double quote loses both in the
-  // conversion (a lone one: the row stays, with an empty text).
-  if (!empty && begin[0] == '"' && closing[-1] == '"') {
-    ++begin;
-    size = size > 1 ? size - 2 : 0;
-  }
-  c.at = closing;
-  LineEntry row;
-  if (!c.take("\";")) return false;
-  if (c.take("1")) {
-    row.doubleQuoted = true;
-  } else if (!c.take("0")) {
-    return false;
-  }
-  if (!c.take(";") || !takeNumber(c, row.lineIndex) || !c.take(";") ||
-      !takeNumber(c, row.literalIndex) || !c.take("\n")) {
-    return false;
-  }
-  if (empty) return true;
-  row.text = decodeCp1251(begin, size);
-  lines.append(row);
-  return true;
-}
+// The CSV document as the writer writes it: the title line, then one record
+// a line.
+class CsvSteps {
+ public:
+  explicit CsvSteps(DocumentModel& model) : model_(model) {}
 
-bool readCsv(Cursor& c, DocumentModel& model) {
-  using namespace csvrecord;
-  if (!c.take(kTitle)) return false;
-  while (c.take(kFile)) {
-    model.append(FileEntry());
-    FileEntry& file = model.last();
-    if (!takeCsvName(c, file.name)) return false;
-    while (c.take(kChunk)) {
-      file.chunks.append(ChunkEntry());
-      ChunkEntry& chunk = file.chunks.last();
-      if (!takeCsvName(c, chunk.name)) return false;
-      while (c.take(kQuotedLine)) {
-        if (!takeCsvRow(c, chunk.lines)) return false;
-      }
-      if (!c.take(kEndChunk)) return false;
+  Step operator()(Cursor& c) {
+    using namespace csvrecord;
+    switch (state_) {
+      case State::Title:
+        return enter(c.take(kTitle), State::Document);
+      case State::Document:
+        if (c.take(kFile)) return takeFile(c);
+        return c.take("\n") && c.atEnd() ? Step::Finished : Step::Failed;
+      case State::File:
+        if (c.take(kChunk)) return takeChunk(c);
+        return enter(c.take("\n\n"), State::Document);
+      case State::Chunk:
+        if (c.take(kQuotedLine)) return takeRow(c);
+        return enter(c.take(kEndChunk), State::File);
     }
-    if (!c.take("\n\n")) return false;
+    return Step::Failed;
   }
-  return c.take("\n") && c.atEnd();
+
+ private:
+  enum class State { Title, Document, File, Chunk };
+
+  Step enter(bool taken, State next) {
+    if (!taken) return Step::Failed;
+    state_ = next;
+    return Step::Read;
+  }
+
+  Step takeFile(Cursor& c) {
+    const char* begin;
+    int size;
+    if (!takeCsvName(c, begin, size)) return Step::Failed;
+    if (!model_.isEmpty()) model_.last().squeeze();
+    model_.append(FileEntry());
+    model_.last().name = decodeCp1251(begin, size);
+    return enter(true, State::File);
+  }
+
+  Step takeChunk(Cursor& c) {
+    const char* begin;
+    int size;
+    if (!takeCsvName(c, begin, size)) return Step::Failed;
+    FileEntry& file = model_.last();
+    const TextSpan name{file.texts.size(), size};
+    appendDecodedCp1251(begin, size, file.texts);
+    file.appendChunk(name);
+    return enter(true, State::Chunk);
+  }
+
+  // A LINE record after `LINE;"`: the text up to the last double quote of
+  // the line, then ";", the quote flag 0 or 1, ";", line, ";", literal, line
+  // feed. A row whose text is empty is dropped, as the conversion drops it.
+  Step takeRow(Cursor& c) {
+    const char* lineEnd = static_cast<const char*>(std::memchr(c.at, '\n', size_t(c.end - c.at)));
+    if (!lineEnd) return Step::Failed;
+    const char* closing = lineEnd;
+    while (closing > c.at && *closing != '"') --closing;
+    if (*closing != '"') return Step::Failed;
+    const char* begin = c.at;
+    for (const char* at = begin; at < closing; ++at) {
+      const unsigned char b = static_cast<unsigned char>(*at);
+      if (b < 0x20 && b != '\t') return Step::Failed;
+    }
+    int size = static_cast<int>(closing - begin);
+    const bool empty = size == 0;
+    // A text that begins and ends with a double quote loses both in the
+    // conversion (a lone one: the row stays, with an empty text).
+    if (!empty && begin[0] == '"' && closing[-1] == '"') {
+      ++begin;
+      size = size > 1 ? size - 2 : 0;
+    }
+    c.at = closing;
+    bool doubleQuoted = false;
+    quint32 lineIndex = 0;
+    quint32 literalIndex = 0;
+    if (!c.take("\";")) return Step::Failed;
+    if (c.take("1")) {
+      doubleQuoted = true;
+    } else if (!c.take("0")) {
+      return Step::Failed;
+    }
+    if (!c.take(";") || !takeNumber(c, lineIndex) || !c.take(";") || !takeNumber(c, literalIndex) ||
+        !c.take("\n")) {
+      return Step::Failed;
+    }
+    if (empty) return Step::Read;
+    FileEntry& file = model_.last();
+    const TextSpan text{file.texts.size(), size};
+    appendDecodedCp1251(begin, size, file.texts);
+    file.appendRow(text, doubleQuoted, lineIndex, literalIndex);
+    return Step::Read;
+  }
+
+  DocumentModel& model_;
+  State state_ = State::Title;
+};
+
+bool readWritten(Window& window, bool html, DocumentModel& model) {
+  if (window.startsWithByteOrderMark()) return false;
+  const bool read =
+      html ? readRecords(window, HtmlSteps(model)) : readRecords(window, CsvSteps(model));
+  if (read && !model.isEmpty()) model.last().squeeze();
+  return read;
 }
 
 }  // namespace
 
+bool readWrittenDocument(QIODevice& device, bool html, DocumentModel& model, int pieceSize) {
+  Window window(device, pieceSize);
+  return readWritten(window, html, model);
+}
+
 bool readWrittenDocument(const QByteArray& bytes, bool html, DocumentModel& model) {
-  if (startsWithByteOrderMark(bytes)) return false;
-  Cursor c{bytes.constData(), bytes.constData() + bytes.size()};
-  return html ? readHtml(c, model) : readCsv(c, model);
+  Window window(bytes);
+  return readWritten(window, html, model);
 }

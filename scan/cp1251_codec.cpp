@@ -46,11 +46,7 @@ struct Encoder {
   }
 };
 
-}  // namespace
-
-QString decodeCp1251(const char* data, int size) {
-  QString text(size, Qt::Uninitialized);
-  char16_t* out = reinterpret_cast<char16_t*>(text.data());
+void decodeInto(const char* data, int size, char16_t* out) {
   const unsigned char* in = reinterpret_cast<const unsigned char*>(data);
   int i = 0;
   // Source text is mostly ASCII: eight such bytes at a time widen as they are.
@@ -64,16 +60,29 @@ QString decodeCp1251(const char* data, int size) {
     }
   }
   for (; i < size; ++i) out[i] = kCharacters[in[i]];
+}
+
+}  // namespace
+
+QString decodeCp1251(const char* data, int size) {
+  QString text(size, Qt::Uninitialized);
+  decodeInto(data, size, reinterpret_cast<char16_t*>(text.data()));
   return text;
 }
 
-bool appendCp1251(const QString& text, QByteArray& bytes) {
+void appendDecodedCp1251(const char* data, int size, QString& text) {
+  const int at = text.size();
+  text.resize(at + size);
+  decodeInto(data, size, reinterpret_cast<char16_t*>(text.data()) + at);
+}
+
+bool appendCp1251(QStringView text, QByteArray& bytes) {
   static const Encoder encoder;
-  const int size = text.size();
+  const int size = int(text.size());
   const int start = bytes.size();
   bytes.resize(start + size);
   char* out = bytes.data() + start;
-  const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
+  const char16_t* in = text.utf16();
   bool complete = true;
   for (int i = 0; i < size; ++i) {
     const char16_t c = in[i];
@@ -84,7 +93,7 @@ bool appendCp1251(const QString& text, QByteArray& bytes) {
   return complete;
 }
 
-bool encodeCp1251(const QString& text, QByteArray& bytes) {
+bool encodeCp1251(QStringView text, QByteArray& bytes) {
   bytes.clear();
   return appendCp1251(text, bytes);
 }
