@@ -64,13 +64,43 @@ void printLines(const QStringList& notes) {
   for (const QString& line : notes) send(line);
 }
 
-void printAsciiLine(const char* line, int size) {
-  if (!handlerInstalled) {
-    send(QString::fromLatin1(line, size));
-  } else if (debugEnabled()) {
-    std::fwrite(line, 1, static_cast<size_t>(size), stderr);
-    std::fputc('\n', stderr);
+char* AsciiLines::room(int size) {
+  if (size_ + size > buffer_.size()) {
+    if (size_ > (1 << 16)) flush();
+    buffer_.resize(qMax(size_ + size, 1 << 17));
   }
+  return buffer_.data() + size_;
+}
+
+bool AsciiLines::appendQuoted(const char* fixed, QStringView text) {
+  const int fixedSize = int(std::strlen(fixed));
+  char* at = room(fixedSize + int(text.size()) + 5);
+  std::memcpy(at, fixed, size_t(fixedSize));
+  at += fixedSize;
+  *at++ = ' ';
+  *at++ = '"';
+  for (const QChar c : text) {
+    if (c.unicode() >= 0x80) return false;
+    *at++ = char(c.unicode());
+  }
+  *at++ = '"';
+  *at++ = ' ';
+  *at++ = '\n';
+  end(at);
+  return true;
+}
+
+void AsciiLines::flush() {
+  if (size_ == 0) return;
+  if (!handlerInstalled) {
+    for (const QByteArray& line :
+         QByteArray::fromRawData(buffer_.constData(), size_ - 1).split('\n')) {
+      send(QString::fromLatin1(line));
+    }
+  } else if (debugEnabled()) {
+    std::fwrite(buffer_.constData(), 1, size_t(size_), stderr);
+  }
+  size_ = 0;
 }
 
 ConsoleLine& ConsoleLine::operator<<(const char* fixed) {

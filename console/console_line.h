@@ -47,10 +47,31 @@ class ConsoleLine {
 /// Sends every line of `notes` to the debug channel, in order.
 void printLines(const QStringList& notes);
 
-/// Sends one line of `size` ASCII bytes to the debug channel, as a console
-/// line of the same characters would: for a line per row of a large
-/// document, without building a string.
-void printAsciiLine(const char* line, int size);
+/// Console lines of ASCII characters gathered and sent in large pieces, as
+/// console lines of the same characters would be sent one by one: for a
+/// line per row of a large document, without a string or a write per line.
+/// Flush before any other line is sent; it flushes when it goes out of scope.
+class AsciiLines {
+ public:
+  AsciiLines() = default;
+  AsciiLines(const AsciiLines&) = delete;
+  AsciiLines& operator=(const AsciiLines&) = delete;
+  ~AsciiLines() { flush(); }
+
+  /// Room for a line of at most `size` bytes, line feed included; the
+  /// line is taken with `end` just behind its line feed.
+  char* room(int size);
+  void end(char* lineEnd) { size_ = int(lineEnd - buffer_.data()); }
+  /// Appends `fixed`, then `text` in double quotes and a space (as a console
+  /// line of those pieces shows them) and a line feed; false, with nothing
+  /// appended, when `text` holds a character beyond ASCII.
+  bool appendQuoted(const char* fixed, QStringView text);
+  void flush();
+
+ private:
+  QByteArray buffer_;
+  int size_ = 0;
+};
 
 /// Sends every debug message to standard error as UTF-8, verbatim, followed by
 /// one line feed. Installed once at start by the entry point, for the life of

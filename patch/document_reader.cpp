@@ -5,6 +5,7 @@
 #include <QTextStream>
 #include <QXmlStreamReader>
 #include <climits>
+#include <cstring>
 #include <utility>
 
 #include "console/console_line.h"
@@ -113,13 +114,23 @@ bool readDirectly(QTextStream& in, SerializeFormatter* formatter, DocumentModel&
 
 // The line of a row, as ConsoleLine() << "ln: " << lineIndex << literalIndex
 // would make it ("ln:  L N "): one per row of the document.
-void printPositionLine(const LineRecord& row) {
-  char line[32] = "ln:  ";
+void printPositionLine(const LineRecord& row, AsciiLines& lines) {
+  char* const line = lines.room(32);
+  std::memcpy(line, "ln:  ", 5);
   char* end = writeDecimal(line + 5, row.lineIndex);
   *end++ = ' ';
   end = writeDecimal(end, row.literalIndex);
   *end++ = ' ';
-  printAsciiLine(line, int(end - line));
+  *end++ = '\n';
+  lines.end(end);
+}
+
+// "File name: " or "Chunk name: " and the name, as a console line of the
+// two.
+void printNameLine(const char* fixed, QStringView name, AsciiLines& lines) {
+  if (lines.appendQuoted(fixed, name)) return;
+  lines.flush();
+  ConsoleLine() << fixed << quoted(name);
 }
 
 }  // namespace
@@ -149,9 +160,11 @@ void printReaderLines(const DocumentModel& model, const QList<ReaderWarning>& wa
   int record = 0;
   int next = 0;  // the next warning to print, placed before record `nextPlace`
   int nextPlace = warnings.isEmpty() ? INT_MAX : warnings.first().recordsBefore;
+  AsciiLines lines;
   // Prints the warnings placed before the record about to be printed.
   const auto printWarnings = [&]() {
     while (nextPlace <= record) {
+      lines.flush();
       printLines(QStringList(warnings[next].line));
       nextPlace = ++next < warnings.size() ? warnings[next].recordsBefore : INT_MAX;
     }
@@ -159,16 +172,17 @@ void printReaderLines(const DocumentModel& model, const QList<ReaderWarning>& wa
   };
   for (const FileEntry& file : model) {
     printWarnings();
-    ConsoleLine() << "File name: " << quoted(file.name);
+    printNameLine("File name: ", file.name, lines);
     for (const ChunkEntry& chunk : file.chunks) {
       printWarnings();
-      ConsoleLine() << "Chunk name: " << quoted(file.nameOf(chunk));
+      printNameLine("Chunk name: ", file.nameOf(chunk), lines);
       for (const LineRecord& row : file.rowsOf(chunk)) {
         printWarnings();
-        printPositionLine(row);
+        printPositionLine(row, lines);
       }
     }
   }
+  lines.flush();
   for (; next < warnings.size(); ++next) printLines(QStringList(warnings[next].line));
 }
 

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "console/console_line.h"
 #include "scan/literal_scanner.h"
 
@@ -44,6 +48,27 @@ bool patchLine(const QString& line, quint32 literalIndex, QStringView text, QStr
   return true;
 }
 
+bool holdsDoubleBackslash(QStringView text) {
+  const char16_t* at = text.utf16();
+  const char16_t* const end = at + text.size();
+#ifdef __SSE2__
+  // Eight characters at a time, each against the one after it.
+  const __m128i backslash = _mm_set1_epi16('\\');
+  for (; end - at >= 9; at += 8) {
+    const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1));
+    if (_mm_movemask_epi8(
+            _mm_and_si128(_mm_cmpeq_epi16(here, backslash), _mm_cmpeq_epi16(next, backslash)))) {
+      return true;
+    }
+  }
+#endif
+  for (; at + 1 < end; ++at) {
+    if (at[0] == u'\\' && at[1] == u'\\') return true;
+  }
+  return false;
+}
+
 namespace {
 
 // Appends text that stood outside the literals, markers turned back into
@@ -71,11 +96,10 @@ bool patchLineAtOnce(const QString& line, const FileEntry& file, const LineRecor
   // of its number, and nothing else can ever look like a placeholder, so the
   // template can be filled in one go.
   if (rowCount == 0 || rows[0]->literalIndex != 0) return false;
-  const QLatin1Char backslash('\\');
   int filled = 0;
   for (int i = 0; i < rowCount; ++i) {
     const QStringView text = file.textOf(*rows[i]);
-    if ((i > 0 && rows[i]->literalIndex == 0) || text.contains(backslash)) return false;
+    if ((i > 0 && rows[i]->literalIndex == 0) || holdsDoubleBackslash(text)) return false;
     filled += int(text.size());
   }
   const ScannedLine scanned = scanLine(line);
@@ -111,8 +135,12 @@ QVector<const LineRecord*> rowsByLine(const FileEntry& file, quint32 lineCount) 
   for (const LineRecord& row : file.rows) {
     if (row.lineIndex < lineCount) rows.append(&row);
   }
-  std::stable_sort(rows.begin(), rows.end(), [](const LineRecord* a, const LineRecord* b) {
+  const auto byLine = [](const LineRecord* a, const LineRecord* b) {
     return a->lineIndex < b->lineIndex;
-  });
+  };
+  // Rows mostly come in line order already.
+  if (!std::is_sorted(rows.begin(), rows.end(), byLine)) {
+    std::stable_sort(rows.begin(), rows.end(), byLine);
+  }
   return rows;
 }

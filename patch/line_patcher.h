@@ -23,11 +23,15 @@ QString makeLineTemplate(QString line, QStringList& warnings);
 bool patchLine(const QString& line, quint32 literalIndex, QStringView text, QString& patched,
                QStringList& warnings);
 
+/// True when `text` holds two backslashes in a row, as every placeholder
+/// begins: a text without can never make one, wherever it is put.
+bool holdsDoubleBackslash(QStringView text);
+
 /// Applies all `rows` of one line of `file` (in document order) in a single
 /// pass, for the usual shape: the first row has literal 0, no later row has,
-/// no text holds a backslash and no double backslash stands outside the
-/// literals. Then the outcome equals applying the rows one by one with
-/// patchLine, and no warning is due. False, with `line` untouched, for any
+/// no text holds a double backslash and none stands outside the literals
+/// (quotes stand between a literal's text and anything else). Then the outcome equals applying the
+/// rows one by one with patchLine, and no warning is due. False, with `line` untouched, for any
 /// other shape.
 bool patchLineAtOnce(const QString& line, const FileEntry& file, const LineRecord* const* rows,
                      int rowCount, QString& patched);

@@ -3,6 +3,11 @@
 #include <QIODevice>
 #include <array>
 #include <cstring>
+#include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "formats/csv_records.h"
 #include "formats/html_formatter.h"
@@ -180,6 +185,44 @@ struct HtmlText {
   bool cleanUp = false;   ///< it holds the fixed text of a clean-up step
 };
 
+// The next byte from `at` that is neither plain nor above ASCII (`ascii`
+// turns false when one above ASCII was passed), sixteen bytes at a time.
+// Tabs and line feeds may stop it too.
+const char* nextMarkupByte(const char* at, const char* end, bool& ascii) {
+#ifdef __SSE2__
+  const __m128i less = _mm_set1_epi8('<');
+  const __m128i greater = _mm_set1_epi8('>');
+  const __m128i ampersand = _mm_set1_epi8('&');
+  const __m128i equals = _mm_set1_epi8('=');
+  const __m128i blank = _mm_set1_epi8(0x20);
+  for (; end - at >= 16; at += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    const unsigned high = unsigned(_mm_movemask_epi8(bytes));
+    const __m128i found = _mm_or_si128(
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, less), _mm_cmpeq_epi8(bytes, greater)),
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, ampersand), _mm_cmpeq_epi8(bytes, equals)),
+                     _mm_cmplt_epi8(bytes, blank)));
+    // A signed comparison takes the bytes above ASCII for controls.
+    const unsigned mask = unsigned(_mm_movemask_epi8(found)) & ~high;
+    if (mask) {
+      const int k = __builtin_ctz(mask);
+      if (high & ((1u << k) - 1)) ascii = false;
+      return at + k;
+    }
+    if (high) ascii = false;
+  }
+#endif
+  for (; at < end; ++at) {
+    const ByteKind kind = kByteKinds[static_cast<unsigned char>(*at)];
+    if (kind == High) {
+      ascii = false;
+    } else if (kind != Plain) {
+      break;
+    }
+  }
+  return at;
+}
+
 // Scans the text of an HTML heading or cell: everything up to the next '<',
 // where it stops. No clean-up match can reach over the markup around it, so
 // the text needs cleaning up on its own when it holds the fixed text of a
@@ -188,12 +231,11 @@ struct HtmlText {
 bool scanHtmlText(Cursor& c, HtmlText& text) {
   text.begin = c.at;
   for (;; ++c.at) {
-    while (c.at < c.end && kByteKinds[static_cast<unsigned char>(*c.at)] == Plain) ++c.at;
+    c.at = nextMarkupByte(c.at, c.end, text.ascii);
     if (c.at == c.end) return false;
     const ByteKind kind = kByteKinds[static_cast<unsigned char>(*c.at)];
     if (kind == Stop) break;
     if (kind == Refused) return false;
-    if (kind == High) text.ascii = false;
     if (kind == Equals) {
       Cursor after{c.at + 1, c.end, c.more};
       if ((endsWith(text.begin, c.at, "class", 5) && after.take("\"")) ||
@@ -217,28 +259,30 @@ bool scanHtmlText(Cursor& c, HtmlText& text) {
 }
 
 // Decodes UTF-8 that holds only characters an XML parser keeps as they are
-// (below U+FFFD, no surrogate) and the writer's three entities, appending
-// to `out`. False for anything else, and for a text that begins with U+FEFF,
-// which a UTF-8 decoder takes for a byte-order mark: the text then goes the
+// (below U+FFFD, no surrogate) and the writer's three entities into `out`
+// (room for as many characters as bytes); returns the characters' count.
+// -1 for anything else, and for a text that begins with U+FEFF, which a
+// UTF-8 decoder takes for a byte-order mark: the text then goes the
 // normalising way.
-bool appendUtf8(const char* begin, const char* end, bool entities, QString& out) {
-  const int at = out.size();
-  out.resize(at + int(end - begin));  // never more characters than bytes
-  char16_t* const first = reinterpret_cast<char16_t*>(out.data()) + at;
-  char16_t* o = first;
+int decodeUtf8(const char* begin, const char* end, bool entities, char16_t* out) {
+  char16_t* o = out;
   const unsigned char* in = reinterpret_cast<const unsigned char*>(begin);
   const unsigned char* const stop = reinterpret_cast<const unsigned char*>(end);
   while (in < stop) {
-    if (stop - in >= 8) {
-      quint64 eight;
-      std::memcpy(&eight, in, 8);
-      if (!(eight & 0x8080808080808080ULL) && (!entities || !std::memchr(in, '&', 8))) {
-        for (int k = 0; k < 8; ++k) o[k] = in[k];
-        in += 8;
-        o += 8;
+#ifdef __SSE2__
+    if (stop - in >= 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+      if (!_mm_movemask_epi8(bytes) &&
+          (!entities || !_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('&'))))) {
+        const __m128i zero = _mm_setzero_si128();
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o), _mm_unpacklo_epi8(bytes, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 8), _mm_unpackhi_epi8(bytes, zero));
+        in += 16;
+        o += 16;
         continue;
       }
     }
+#endif
     const unsigned b = *in;
     if (b == '&') {
       // One of &amp; &lt; &gt;, as the scan found.
@@ -253,21 +297,21 @@ bool appendUtf8(const char* begin, const char* end, bool entities, QString& out)
     } else if (b >= 0xE0 && b < 0xF0 && stop - in >= 3 && (in[1] & 0xC0) == 0x80 &&
                (in[2] & 0xC0) == 0x80) {
       const unsigned u = ((b & 0x0F) << 12) | ((in[1] & 0x3F) << 6) | (in[2] & 0x3F);
-      if (u < 0x800 || (u >= 0xD800 && u < 0xE000) || u >= 0xFFFD) return false;
-      if (u == 0xFEFF && o == first) return false;
+      if (u < 0x800 || (u >= 0xD800 && u < 0xE000) || u >= 0xFFFD) return -1;
+      if (u == 0xFEFF && o == out) return -1;
       *o++ = char16_t(u);
       in += 3;
     } else {
-      return false;
+      return -1;
     }
   }
-  out.resize(at + int(o - first));
-  return true;
+  return int(o - out);
 }
 
 // Appends the text of an HTML heading or cell, as the normalising reader
-// would read it, to `out`. False when that reader could read it otherwise.
-bool appendHtmlText(const HtmlText& text, QString& out) {
+// would read it, to `out`; `scratch` is room for decoding, kept from text to
+// text. False when that reader could read it otherwise.
+bool appendHtmlText(const HtmlText& text, QString& out, std::vector<char16_t>& scratch) {
   const int size = int(text.end - text.begin);
   if (text.cleanUp) {
     // A UTF-8 decoder drops a leading U+FEFF, which the XML parser keeps.
@@ -279,10 +323,15 @@ bool appendHtmlText(const HtmlText& text, QString& out) {
     out += clean;
     return true;
   }
-  const int at = out.size();
-  if (appendUtf8(text.begin, text.end, text.entities, out)) return true;
-  out.truncate(at);
-  return false;
+  if (text.ascii && !text.entities) {
+    out += QLatin1String(text.begin, size);
+    return true;
+  }
+  if (scratch.size() < size_t(size)) scratch.resize(size_t(size));
+  const int decoded = decodeUtf8(text.begin, text.end, text.entities, scratch.data());
+  if (decoded < 0) return false;
+  out.append(reinterpret_cast<const QChar*>(scratch.data()), decoded);
+  return true;
 }
 
 // The HTML page as the writer writes it: the header with the meta element
@@ -322,7 +371,7 @@ class HtmlSteps {
   Step takeFile(Cursor& c) {
     HtmlText text;
     QString name;
-    if (!scanHtmlText(c, text) || !c.take("</h1>") || !appendHtmlText(text, name)) {
+    if (!scanHtmlText(c, text) || !c.take("</h1>") || !appendHtmlText(text, name, scratch_)) {
       return Step::Failed;
     }
     if (!model_.isEmpty()) model_.last().squeeze();
@@ -339,7 +388,7 @@ class HtmlSteps {
     }
     FileEntry& file = model_.last();
     const int at = file.texts.size();
-    if (!appendHtmlText(text, file.texts)) return Step::Failed;
+    if (!appendHtmlText(text, file.texts, scratch_)) return Step::Failed;
     file.appendChunk(TextSpan{at, file.texts.size() - at});
     return enter(true, State::Chunk);
   }
@@ -363,14 +412,36 @@ class HtmlSteps {
     }
     FileEntry& file = model_.last();
     const int at = file.texts.size();
-    if (!appendHtmlText(text, file.texts)) return Step::Failed;
+    if (!appendHtmlText(text, file.texts, scratch_)) return Step::Failed;
     file.appendRow(TextSpan{at, file.texts.size() - at}, doubleQuoted, lineIndex, literalIndex);
     return Step::Read;
   }
 
   DocumentModel& model_;
   State state_ = State::Header;
+  std::vector<char16_t> scratch_;
 };
+
+// True when [at, end) holds a control character other than a tab, sixteen
+// bytes at a time.
+bool holdsControlBesidesTab(const char* at, const char* end) {
+#ifdef __SSE2__
+  const __m128i blank = _mm_set1_epi8(0x20);
+  const __m128i tab = _mm_set1_epi8('\t');
+  for (; end - at >= 16; at += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    // A signed comparison takes the bytes above ASCII for controls.
+    const int below = _mm_movemask_epi8(_mm_cmplt_epi8(bytes, blank));
+    const int tabs = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, tab));
+    if (below & ~_mm_movemask_epi8(bytes) & ~tabs) return true;
+  }
+#endif
+  for (; at < end; ++at) {
+    const unsigned char b = static_cast<unsigned char>(*at);
+    if (b < 0x20 && b != '\t') return true;
+  }
+  return false;
+}
 
 // The name of a FILE or CHUNK record, up to its line feed: not empty, and
 // nothing that the conversion would cut or that would need escaping.
@@ -448,10 +519,7 @@ class CsvSteps {
     while (closing > c.at && *closing != '"') --closing;
     if (*closing != '"') return Step::Failed;
     const char* begin = c.at;
-    for (const char* at = begin; at < closing; ++at) {
-      const unsigned char b = static_cast<unsigned char>(*at);
-      if (b < 0x20 && b != '\t') return Step::Failed;
-    }
+    if (holdsControlBesidesTab(begin, closing)) return Step::Failed;
     int size = static_cast<int>(closing - begin);
     const bool empty = size == 0;
     // A text that begins and ends with a double quote loses both in the

@@ -90,7 +90,7 @@ TEST(LinePatcher, RowsFillTheirOwnPlaceholdersInModelOrder) {
 // backslashes, markers and placeholder look-alikes.
 TEST(LinePatcher, OnePassFillAgreesWithRowByRowPatching) {
   const char* atoms[] = {"\"", "'", "\\", "\\\\", "a", " ", "\\1 ", "<DQUOTE>", "\\\"", "\\'", "ф"};
-  const char* texts[] = {"", "t", "two words", "\"q\"", "'", "\\1 ", "<SQUOTE>", "ф"};
+  const char* texts[] = {"", "t", "two words", "\"q\"", "'", "\\1 ", "<SQUOTE>", "ф", "\\\\2 "};
   QStringList warnings;  // unterminated lines warn on the row-by-row side
   std::srand(11);
   int accepted = 0;
@@ -101,7 +101,7 @@ TEST(LinePatcher, OnePassFillAgreesWithRowByRowPatching) {
     file.appendChunk(QStringView());
     for (int r = 1 + std::rand() % 4; r > 0; --r) {
       const quint32 literal = file.rows.isEmpty() && std::rand() % 4 ? 0 : std::rand() % 4;
-      file.appendRow(LineEntry{QString::fromUtf8(texts[std::rand() % 8]), false, 0, literal});
+      file.appendRow(LineEntry{QString::fromUtf8(texts[std::rand() % 9]), false, 0, literal});
     }
     QString oneByOne = line;
     QVector<const LineRecord*> pointers;
