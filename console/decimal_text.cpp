@@ -1,17 +1,15 @@
 #include "console/decimal_text.h"
 
-#include <cstring>
-
 char* writeDecimal(char* out, quint32 number) {
-  char digits[10];
-  int at = sizeof digits;
+  int digits = 1;
+  for (quint32 rest = number; rest >= 10; rest /= 10) ++digits;
+  char* const end = out + digits;
+  char* at = end;
   do {
-    digits[--at] = static_cast<char>('0' + number % 10);
+    *--at = static_cast<char>('0' + number % 10);
     number /= 10;
   } while (number != 0);
-  const int size = static_cast<int>(sizeof digits) - at;
-  std::memcpy(out, digits + at, size_t(size));
-  return out + size;
+  return end;
 }
 
 void appendDecimal(QString& text, quint32 number) {

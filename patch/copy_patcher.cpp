@@ -12,6 +12,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "console/decimal_text.h"
 #include "patch/line_patcher.h"
 #include "scan/cp1251_codec.h"
 #include "scan/literal_scanner.h"
@@ -130,17 +131,35 @@ bool fillLineBytes(const char* line, int size, const FileEntry& file, const Line
     const quint32 k = rows[i]->literalIndex;
     if (k < quint32(spans.size()) && !fills[int(k)]) fills[int(k)] = rows[i];
   }
+  // Room for the line with every literal's text or placeholder in place.
+  int room = size;
+  for (int k = 0; k < spans.size(); ++k) room += fills[k] ? fills[k]->text.size : 13;
+  const int start = out.size();
+  if (out.capacity() < start + room) out.reserve(qMax(start + room, 2 * out.capacity()));
+  out.resize(start + room);
+  char* o = out.data() + start;
+  const auto copyOutside = [&](int from, int to) {
+    std::memcpy(o, line + from, size_t(to - from));
+    o += to - from;
+  };
   int outside = 0;
   for (int k = 0; k < spans.size(); ++k) {
-    out.append(line + outside, spans[k].first - outside);
+    copyOutside(outside, spans[k].first);
     if (fills[k]) {
-      if (!appendCp1251(file.textOf(*fills[k]), out)) return false;
+      if (!encodeCp1251(file.textOf(*fills[k]), o)) return false;
+      o += fills[k]->text.size;
     } else {
-      out.append(placeholderFor(quint32(k)).toLatin1());
+      // The placeholder as placeholderFor spells it: two backslashes, the
+      // number, a space.
+      *o++ = '\\';
+      *o++ = '\\';
+      o = writeDecimal(o, quint32(k));
+      *o++ = ' ';
     }
     outside = spans[k].second;
   }
-  out.append(line + outside, size - outside);
+  copyOutside(outside, size);
+  out.resize(int(o - out.constData()));
   return true;
 }
 

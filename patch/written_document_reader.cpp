@@ -283,26 +283,31 @@ int decodeUtf8(const char* begin, const char* end, bool entities, char16_t* out)
       }
     }
 #endif
-    const unsigned b = *in;
-    if (b == '&') {
-      // One of &amp; &lt; &gt;, as the scan found.
-      *o++ = in[1] == 'a' ? u'&' : in[1] == 'l' ? u'<' : u'>';
-      in += in[1] == 'a' ? 5 : 4;
-    } else if (b < 0x80) {
-      *o++ = char16_t(b);
-      ++in;
-    } else if (b >= 0xC2 && b < 0xE0 && stop - in >= 2 && (in[1] & 0xC0) == 0x80) {
-      *o++ = char16_t(((b & 0x1F) << 6) | (in[1] & 0x3F));
-      in += 2;
-    } else if (b >= 0xE0 && b < 0xF0 && stop - in >= 3 && (in[1] & 0xC0) == 0x80 &&
-               (in[2] & 0xC0) == 0x80) {
-      const unsigned u = ((b & 0x0F) << 12) | ((in[1] & 0x3F) << 6) | (in[2] & 0x3F);
-      if (u < 0x800 || (u >= 0xD800 && u < 0xE000) || u >= 0xFFFD) return -1;
-      if (u == 0xFEFF && o == out) return -1;
-      *o++ = char16_t(u);
-      in += 3;
-    } else {
-      return -1;
+    // Character by character through these sixteen bytes at least.
+    for (const unsigned char* const upTo = in + 16; in < stop && in < upTo;) {
+      const unsigned b = *in;
+      if (b < 0x80) {
+        if (b == '&') {
+          // One of &amp; &lt; &gt;, as the scan found.
+          *o++ = in[1] == 'a' ? u'&' : in[1] == 'l' ? u'<' : u'>';
+          in += in[1] == 'a' ? 5 : 4;
+        } else {
+          *o++ = char16_t(b);
+          ++in;
+        }
+      } else if (b >= 0xC2 && b < 0xE0 && stop - in >= 2 && (in[1] & 0xC0) == 0x80) {
+        *o++ = char16_t(((b & 0x1F) << 6) | (in[1] & 0x3F));
+        in += 2;
+      } else if (b >= 0xE0 && b < 0xF0 && stop - in >= 3 && (in[1] & 0xC0) == 0x80 &&
+                 (in[2] & 0xC0) == 0x80) {
+        const unsigned u = ((b & 0x0F) << 12) | ((in[1] & 0x3F) << 6) | (in[2] & 0x3F);
+        if (u < 0x800 || (u >= 0xD800 && u < 0xE000) || u >= 0xFFFD) return -1;
+        if (u == 0xFEFF && o == out) return -1;
+        *o++ = char16_t(u);
+        in += 3;
+      } else {
+        return -1;
+      }
     }
   }
   return int(o - out);

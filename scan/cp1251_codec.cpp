@@ -94,11 +94,14 @@ void appendDecodedCp1251(const char* data, int size, QString& text) {
 }
 
 bool appendCp1251(QStringView text, QByteArray& bytes) {
+  const int start = bytes.size();
+  bytes.resize(start + int(text.size()));
+  return encodeCp1251(text, bytes.data() + start);
+}
+
+bool encodeCp1251(QStringView text, char* out) {
   static const Encoder encoder;
   const int size = int(text.size());
-  const int start = bytes.size();
-  bytes.resize(start + size);
-  char* out = bytes.data() + start;
   const char16_t* in = text.utf16();
   bool complete = true;
   int i = 0;

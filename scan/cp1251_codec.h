@@ -29,4 +29,7 @@ bool encodeCp1251(QStringView text, QByteArray& bytes);
 /// encodeCp1251, appending to `bytes`.
 bool appendCp1251(QStringView text, QByteArray& bytes);
 
+/// encodeCp1251 into `out`, room for as many bytes as `text` has characters.
+bool encodeCp1251(QStringView text, char* out);
+
 #endif
