@@ -93,10 +93,9 @@ CheckRequest parseCheckCommandLine(const QStringList& arguments, CheckConfig& co
   }
   if (parser.isSet(options.tads)) {
     const QString tads = parser.value(options.tads);
-    if (tads == QLatin1String("2")) {
-      config.tads = TadsVersion::Tads2;
-    } else if (tads == QLatin1String("3")) {
-      config.tads = TadsVersion::Tads3;
+    TadsDialect dialect;
+    if (parseDialect(tads, dialect)) {
+      config.tads = dialect;
     } else {
       error = QStringLiteral("--tads must be 2 or 3, not '%1'").arg(tads);
       return CheckRequest::UsageError;

@@ -15,7 +15,7 @@ struct CheckConfig {
   QStringList ignoreList;  ///< "--ignore=" split as the main tool splits it
   QString cleanFile;       ///< "--write-clean=", empty when not given
   /// "--tads=2|3"; unset when the check is to tell the version itself.
-  TadsVersion tads = TadsVersion::Unknown;
+  std::optional<TadsDialect> tads;
 };
 
 /// What the command line asks for.

@@ -137,12 +137,12 @@ int runCheck(const CheckConfig& config, QTextStream& out, QTextStream& err) {
   document.close();
 
   const SourceFolder root = walkProject(config.rootDir, config.ignoreList);
-  const VersionVerdict version = detectTadsVersion(config.rootDir, root, config.tads);
-  const Interpreter interpreter{version.version, switchesHtmlModeOn(root)};
+  const DialectVerdict version = detectProjectDialect(config.rootDir, root, config.tads);
+  const Interpreter interpreter{version.dialect, switchesHtmlModeOn(root)};
   CheckResult result = checkDocument(bytes, config.format, root, interpreter);
   PreflightReport& report = result.report;
   report.version = describeVersion(version) +
-                   describeSpanning(countSpanningLiterals(config.rootDir, root, version.version));
+                   describeSpanning(countSpanningLiterals(config.rootDir, root, version.dialect));
 
   out << "Checked \"" << config.inDoc << "\" (" << formatName(config.format)
       << ") against the project \"" << config.rootDir << "\".\n"

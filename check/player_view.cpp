@@ -6,7 +6,7 @@
 #include "scan/literal_scanner.h"
 
 bool printsAsWritten(const QString& entity, const Interpreter& interpreter) {
-  if (interpreter.version == TadsVersion::Tads2 && !interpreter.htmlMode) return true;
+  if (interpreter.dialect == TadsDialect::Tads2 && !interpreter.htmlMode) return true;
   return entity == QLatin1String("&apos;");
 }
 
@@ -79,7 +79,7 @@ Findings checkPlayerView(const SourceFolder& root, const DocumentModel& meant,
           file->path, row.lineIndex, row.literalIndex,
           QStringLiteral("the player would read \"%1\": %2 prints %3 as written, "
                          "where the source has %4")
-              .arg(shown(seenByPlayer), versionName(interpreter.version),
+              .arg(shown(seenByPlayer), dialectName(interpreter.dialect),
                    entities.join(QStringLiteral(" and ")), escapes.join(QStringLiteral(" and ")))};
     }
   }

@@ -12,7 +12,7 @@
 
 /// What the interpreter makes of the entities in a text.
 struct Interpreter {
-  TadsVersion version = TadsVersion::Tads3;
+  TadsDialect dialect = TadsDialect::Tads3;
   bool htmlMode = false;  ///< TADS 2 only: a literal switches HTML mode on ("\H+")
 };
 

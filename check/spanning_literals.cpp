@@ -5,10 +5,8 @@
 #include "tadslex/tads_lexer.h"
 
 SpanningLiterals countSpanningLiterals(const QString& rootDir, const SourceFolder& root,
-                                       TadsVersion version) {
+                                       TadsDialect dialect) {
   SpanningLiterals count;
-  const TadsDialect dialect =
-      version == TadsVersion::Tads2 ? TadsDialect::Tads2 : TadsDialect::Tads3;
   for (const ProjectFile* file : filesInWalkOrder(root)) {
     QFile source(rootDir + QLatin1Char('/') + file->path);
     if (!source.open(QIODevice::ReadOnly)) continue;

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "check/project_tree.h"
-#include "check/tads_version.h"
+#include "tadslex/tads_lexer.h"
 
 /// The literals of a project as the compiler reads them, and those of them
 /// that run over more than one line, which get mode's line-by-line reading
@@ -18,9 +18,9 @@ struct SpanningLiterals {
 };
 
 /// Reads every source file of `root` (walked under `rootDir`) again and lexes
-/// it as `version` does.
+/// it in `dialect`.
 SpanningLiterals countSpanningLiterals(const QString& rootDir, const SourceFolder& root,
-                                       TadsVersion version);
+                                       TadsDialect dialect);
 
 /// The report's line about them, pointing to brisvane-po.
 QString describeSpanning(const SpanningLiterals& count);

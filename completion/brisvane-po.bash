@@ -1,5 +1,5 @@
 # bash completion for brisvane-po                          -*- shell-script -*-
-# A command first (extract, apply, import), then its options; every option but
+# A command first (extract, apply, check, import), then its options; every option but
 # -o takes its value after "=" in the same argument.
 
 _brisvane_po() {
@@ -11,9 +11,10 @@ _brisvane_po() {
             --format) COMPREPLY=($(compgen -W 'html csv' -- "$cur")) ;;
             --context) COMPREPLY=($(compgen -W 'definition' -- "$cur")) ;;
             --from-charset) COMPREPLY=($(compgen -W 'cp1251 utf-8 koi8-r iso-8859-5' -- "$cur")) ;;
-            --to-charset) COMPREPLY=($(compgen -W 'utf-8' -- "$cur")) ;;
+            --to-charset) COMPREPLY=($(compgen -W 'auto source utf-8' -- "$cur")) ;;
+            --tads) COMPREPLY=($(compgen -W '2 3' -- "$cur")) ;;
             --output) _filedir '@(po|pot)' ;;
-            --root-dir | --res-dir) _filedir -d ;;
+            --root-dir | --res-dir | --lib-dir) _filedir -d ;;
             --po) _filedir '@(po|pot)' ;;
             --in-doc) _filedir '@(html|htm|csv)' ;;
         esac
@@ -27,15 +28,16 @@ _brisvane_po() {
     local command="" word
     for word in "${words[@]:1:cword-1}"; do
         case $word in
-            extract | apply | import) command=$word && break ;;
+            extract | apply | check | import) command=$word && break ;;
         esac
     done
     local options
     case $command in
-        extract) options='--root-dir= --ignore= --from-charset= --context= -o --output= --help' ;;
-        apply) options='--root-dir= --po= --res-dir= --ignore= --from-charset= --to-charset= --help' ;;
-        import) options='--root-dir= --format= --in-doc= --ignore= -o --output= --help' ;;
-        *) options='extract apply import --help --version' ;;
+        extract) options='--root-dir= --ignore= --tads= --from-charset= --lib-dir= --context= -o --output= --help' ;;
+        apply) options='--root-dir= --po= --res-dir= --ignore= --tads= --from-charset= --lib-dir= --to-charset= --help' ;;
+        check) options='--root-dir= --po= --ignore= --tads= --from-charset= --lib-dir= --help' ;;
+        import) options='--root-dir= --format= --in-doc= --ignore= --tads= -o --output= --help' ;;
+        *) options='extract apply check import --help --version' ;;
     esac
     COMPREPLY=($(compgen -W "$options" -- "$cur"))
     [[ ${COMPREPLY-} == *= ]] && compopt -o nospace

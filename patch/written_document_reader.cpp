@@ -394,7 +394,7 @@ class HtmlSteps {
     FileEntry& file = model_.last();
     const int at = file.texts.size();
     if (!appendHtmlText(text, file.texts, scratch_)) return Step::Failed;
-    file.appendChunk(TextSpan{at, file.texts.size() - at});
+    file.appendChunk(TextPlace{at, file.texts.size() - at});
     return enter(true, State::Chunk);
   }
 
@@ -418,7 +418,7 @@ class HtmlSteps {
     FileEntry& file = model_.last();
     const int at = file.texts.size();
     if (!appendHtmlText(text, file.texts, scratch_)) return Step::Failed;
-    file.appendRow(TextSpan{at, file.texts.size() - at}, doubleQuoted, lineIndex, literalIndex);
+    file.appendRow(TextPlace{at, file.texts.size() - at}, doubleQuoted, lineIndex, literalIndex);
     return Step::Read;
   }
 
@@ -508,7 +508,7 @@ class CsvSteps {
     int size;
     if (!takeCsvName(c, begin, size)) return Step::Failed;
     FileEntry& file = model_.last();
-    const TextSpan name{file.texts.size(), size};
+    const TextPlace name{file.texts.size(), size};
     appendDecodedCp1251(begin, size, file.texts);
     file.appendChunk(name);
     return enter(true, State::Chunk);
@@ -549,7 +549,7 @@ class CsvSteps {
     }
     if (empty) return Step::Read;
     FileEntry& file = model_.last();
-    const TextSpan text{file.texts.size(), size};
+    const TextPlace text{file.texts.size(), size};
     appendDecodedCp1251(begin, size, file.texts);
     file.appendRow(text, doubleQuoted, lineIndex, literalIndex);
     return Step::Read;

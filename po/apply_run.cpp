@@ -1,109 +1,77 @@
 #include "po/apply_run.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
-#include "po/literal_renderer.h"
-#include "po/po_catalog.h"
+#include "po/file_translator.h"
 #include "po/project_sources.h"
-#include "po/source_file.h"
+#include "po/translation_run.h"
 #include "po/tree_copy.h"
 
 namespace {
 
 /// The usage problem of the folders asked for, or an empty text.
 QString folderProblem(const PoConfig& config) {
-  if (!QFileInfo(config.rootDir).isDir()) return config.rootDir + QStringLiteral(": no such folder");
+  const QString root = projectOptionsProblem(config);
+  if (!root.isEmpty()) return root;
   const QFileInfo result(config.resDir);
   if (liesWithin(config.resDir, config.rootDir)) {
     return config.resDir + QStringLiteral(": lies inside the project; nothing is written there");
   }
   if (result.exists() && !result.isDir()) return config.resDir + QStringLiteral(": not a folder");
-  if (result.isDir() && !QDir(config.resDir).isEmpty(QDir::AllEntries | QDir::Hidden |
-                                                       QDir::System | QDir::NoDotAndDotDot)) {
+  if (result.isDir() &&
+      !QDir(config.resDir)
+           .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
     return config.resDir + QStringLiteral(": exists and is not empty");
   }
   return QString();
 }
 
-QString shortened(const QString& text) {
-  QString line = text.simplified();
-  return line.size() <= 60 ? line : line.left(57) + QStringLiteral("...");
+/// The line every TADS 2 copy gets: its texts' character set and what the
+/// tools must be told of it.
+QString tads2CharsetLine(const PoConfig& config) {
+  const bool utf8 = config.toCharset == PoConfig::TargetCharset::Utf8;
+  QString line = QStringLiteral(
+                     "TADS 2 has no #charset line: the copy's texts are in %1, and tadsc and "
+                     "frob take no option for it and pass the bytes through, so play the game "
+                     "on a display that reads %1")
+                     .arg(utf8 ? QStringLiteral("UTF-8") : config.fromCharset);
+  if (!utf8) line += QStringLiteral(" (--to-charset=utf-8 writes translated files in UTF-8)");
+  return line;
 }
 
 }  // namespace
 
 int runApply(const PoConfig& config, QTextStream& out, QTextStream& err) {
-  const QString usage = folderProblem(config);
-  if (!usage.isEmpty()) {
-    err << "brisvane-po: " << usage << '\n';
-    return 2;
+  TranslationRun run;
+  if (const int failed = prepareTranslation(config, folderProblem(config), run, err)) {
+    return failed;
   }
-  if (!describeSource(QByteArray(), config.fromCharset).codec) {
-    err << "brisvane-po: --from-charset: unknown character set '" << config.fromCharset << "'\n";
-    return 2;
-  }
-  QVector<PoEntry> entries;
-  QString error;
-  if (!readPoFile(config.poFile, entries, error)) {
-    err << error << '\n';
-    return 1;
-  }
-  const TranslationTable table(entries);
-  entries.clear();
-
   QHash<QString, QString> sources;
-  for (const ProjectSource& source : listProjectSources(config.rootDir, config.ignoreList)) {
+  for (const ProjectSource& source : run.sources) {
     sources.insert(source.absolutePath, source.relativePath);
   }
-  int problems = 0;
-  int applied = 0;
-  int changedFiles = 0;
-  QVector<Refusal> refusals;
+  TranslationTally tally;
   const FileTransform transform = [&](const QString& path, QByteArray& bytes, QString& failure) {
-    const QString relative = sources.value(path);
-    SourceFile file;
-    QString problem;
-    if (!readSource(path, config.fromCharset, file, problem)) {
-      QFile raw(path);
-      if (!raw.open(QIODevice::ReadOnly)) {
-        failure = relative + QStringLiteral(": ") + problem;
-        return false;
-      }
-      bytes = raw.readAll();
-      err << relative << ": " << problem << '\n';
-      ++problems;
-      return true;
-    }
-    const LexResult lexed = lexTads(file.bytes);
-    if (!lexed.problems.isEmpty()) {
-      for (const LexProblem& trouble : lexed.problems) {
-        err << relative << ':' << trouble.line << ": " << trouble.message
-            << "; the file is copied unchanged\n";
-      }
-      ++problems;
-      bytes = file.bytes;
-      return true;
-    }
-    RenderedFile rendered = renderFile(file, lexed, table, config.toUtf8, relative);
-    applied += rendered.applied;
-    changedFiles += rendered.changed ? 1 : 0;
-    refusals += rendered.refusals;
-    bytes = rendered.bytes;
-    return true;
+    tally += translateSource(path, sources.value(path), config.fromCharset, run.settings, bytes);
+    failure = tally.failure;
+    return failure.isEmpty();
   };
+  QString error;
   if (!copyTree(config.rootDir, config.resDir, sources, transform, error)) {
     err << "brisvane-po: " << error << '\n';
     return 1;
   }
-  for (const Refusal& refusal : refusals) {
-    err << refusal.place << ": translation refused: " << refusal.reason << " (msgid \""
-        << shortened(refusal.msgid) << "\")\n";
+  for (const QString& line : tally.problemLines) err << line << '\n';
+  reportRefusals(config, tally.refusals, err);
+  for (const QString& note : tally.charsetNotes) out << note << '\n';
+  if (run.settings.dialect == TadsDialect::Tads2) out << tads2CharsetLine(config) << '\n';
+  out << config.resDir << ": " << counted(tally.applied, "literal", "literals") << " translated in "
+      << counted(tally.changedFiles, "file", "files");
+  if (!tally.refusals.isEmpty()) out << ", " << tally.refusals.size() << " refused";
+  if (run.table->fuzzyCount() > 0) {
+    out << ", " << counted(run.table->fuzzyCount(), "fuzzy entry", "fuzzy entries") << " skipped";
   }
-  out << config.resDir << ": " << applied << " literals translated in " << changedFiles
-      << " files";
-  if (!refusals.isEmpty()) out << ", " << refusals.size() << " refused";
   out << '\n';
-  return problems == 0 && refusals.isEmpty() ? 0 : 1;
+  return tally.problems == 0 && tally.refusals.isEmpty() ? 0 : 1;
 }

@@ -30,7 +30,7 @@ bool canBreakAt(const QString& body, int at, const QVector<TextSpan>& parts) {
 
 }  // namespace
 
-LineFrame frameOf(const QString& text, int bodyBegin, int bodyEnd) {
+LineFrame measureSourceFrame(const QString& text, int bodyBegin, int bodyEnd) {
   LineFrame frame;
   const int lineStart = text.lastIndexOf(QLatin1Char('\n'), bodyBegin - 1) + 1;
   frame.firstColumn = bodyBegin - lineStart;
@@ -56,7 +56,8 @@ LineFrame frameOf(const QString& text, int bodyBegin, int bodyEnd) {
   return frame;
 }
 
-QString layOut(const QString& body, const QVector<TextSpan>& parts, const LineFrame& frame) {
+QString wrapToSourceLines(const QString& body, const QVector<TextSpan>& parts,
+                          const LineFrame& frame) {
   QString result;
   result.reserve(body.size() + body.size() / 8 + 16);
   int column = frame.firstColumn;

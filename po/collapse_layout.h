@@ -16,13 +16,14 @@ struct LineFrame {
 
 /// The frame of the literal whose body starts at byte `bodyBegin` of `text`
 /// and ends at `bodyEnd` (both in the decoded file `text`, as characters).
-LineFrame frameOf(const QString& text, int bodyBegin, int bodyEnd);
+LineFrame measureSourceFrame(const QString& text, int bodyBegin, int bodyEnd);
 
 /// Lays `body` out over lines of `frame`: fills each line up to the width
 /// and breaks only at a single space outside `parts` and escapes, never
 /// after a `\n` escape and never before a word a compiler would misread at a
 /// line's start (`}`, `;`, `#...`). Folded by `collapse`, the result reads
 /// as `body` again.
-QString layOut(const QString& body, const QVector<TextSpan>& parts, const LineFrame& frame);
+QString wrapToSourceLines(const QString& body, const QVector<TextSpan>& parts,
+                          const LineFrame& frame);
 
 #endif

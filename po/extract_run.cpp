@@ -1,25 +1,33 @@
 #include "po/extract_run.h"
 
-#include <QFileInfo>
-
+#include "po/library_declarations.h"
 #include "po/po_catalog.h"
+#include "po/project_dialect.h"
 #include "po/project_sources.h"
 #include "po/source_file.h"
 #include "po/template_builder.h"
+#include "po/translation_run.h"
 
 int runExtract(const PoConfig& config, QTextStream& out, QTextStream& err) {
-  if (!QFileInfo(config.rootDir).isDir()) {
-    err << "brisvane-po: " << config.rootDir << ": no such folder\n";
+  const QString usage = projectOptionsProblem(config);
+  if (!usage.isEmpty()) {
+    err << "brisvane-po: " << usage << '\n';
     return 2;
   }
-  if (!describeSource(QByteArray(), config.fromCharset).codec) {
-    err << "brisvane-po: --from-charset: unknown character set '" << config.fromCharset << "'\n";
-    return 2;
-  }
+  const QVector<ProjectSource> sources = listProjectSources(config.rootDir, config.ignoreList);
+  const TadsDialect dialect = projectDialect(config, sources).dialect;
   TemplateBuilder builder(config.contextByDefinition);
+  // Headers and libraries name the places of template parts; their texts
+  // are not the project's.
+  for (const QString& path : declarationFiles(config.rootDir, config.libDirs)) {
+    SourceFile file;
+    QString problem;
+    if (readSource(path, config.fromCharset, file, problem)) {
+      builder.addDeclarations(file, lexTads(file.bytes, dialect));
+    }
+  }
   int problems = 0;
   int literals = 0;
-  const QVector<ProjectSource> sources = listProjectSources(config.rootDir, config.ignoreList);
   for (const ProjectSource& source : sources) {
     SourceFile file;
     QString problem;
@@ -28,7 +36,7 @@ int runExtract(const PoConfig& config, QTextStream& out, QTextStream& err) {
       ++problems;
       continue;
     }
-    const LexResult lexed = lexTads(file.bytes);
+    const LexResult lexed = lexTads(file.bytes, dialect);
     for (const LexProblem& trouble : lexed.problems) {
       err << source.relativePath << ':' << trouble.line << ": " << trouble.message << '\n';
       ++problems;
@@ -41,7 +49,13 @@ int runExtract(const PoConfig& config, QTextStream& out, QTextStream& err) {
     err << "brisvane-po: " << error << '\n';
     return 1;
   }
-  out << config.output << ": " << builder.entryCount() << " entries from " << literals
-      << " literals in " << sources.size() << " files\n";
+  out << config.output << ": " << counted(builder.entryCount(), "entry", "entries") << " from "
+      << counted(literals, "literal", "literals") << " in "
+      << counted(sources.size(), "file", "files");
+  if (builder.wordlessCount() > 0) {
+    out << "; " << counted(builder.wordlessCount(), "text", "texts")
+        << " without words left out (escapes, tags, patterns)";
+  }
+  out << '\n';
   return problems == 0 ? 0 : 1;
 }

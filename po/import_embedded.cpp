@@ -45,7 +45,8 @@ QVector<Part> partsOf(const QByteArray& bytes, const TadsLiteral& literal,
 }  // namespace
 
 EmbeddedSplit splitEmbeddedTranslations(const QString& translation, const SourceFile& file,
-                                        const QVector<TadsLiteral>& literals, int index) {
+                                        const QVector<TadsLiteral>& literals, int index,
+                                        TadsDialect dialect) {
   EmbeddedSplit split;
   split.outer = translation;
   const TadsLiteral& literal = literals[index];
@@ -55,7 +56,7 @@ EmbeddedSplit splitEmbeddedTranslations(const QString& translation, const Source
   const QByteArray open = file.bytes.mid(literal.begin, literal.bodyBegin - literal.begin);
   const QByteArray close = file.bytes.mid(literal.bodyEnd, literal.end - literal.bodyEnd);
   const QByteArray bytes = open + translation.toUtf8() + close;
-  const LexResult lexed = lexTads(bytes);
+  const LexResult lexed = lexTads(bytes, dialect);
   if (!lexed.problems.isEmpty() || lexed.literals.isEmpty() ||
       lexed.literals.first().end != bytes.size()) {
     return split;

@@ -25,6 +25,7 @@ struct EmbeddedSplit {
 /// Expressions may stand in another order. Any other change of an expression
 /// stays in `outer`, for apply's check to refuse.
 EmbeddedSplit splitEmbeddedTranslations(const QString& translation, const SourceFile& file,
-                                        const QVector<TadsLiteral>& literals, int index);
+                                        const QVector<TadsLiteral>& literals, int index,
+                                        TadsDialect dialect = TadsDialect::Tads3);
 
 #endif

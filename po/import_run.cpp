@@ -10,9 +10,11 @@
 #include "po/import_matcher.h"
 #include "po/import_text.h"
 #include "po/po_catalog.h"
+#include "po/project_dialect.h"
 #include "po/project_sources.h"
 #include "po/source_file.h"
 #include "po/template_builder.h"
+#include "po/translation_run.h"
 #include "scan/source_reading.h"
 
 namespace {
@@ -33,8 +35,8 @@ SectionsByName indexSections(const DocumentModel& model) {
 /// Reads one file's rows against its source and notes each changed row's
 /// correction in `corrections` (or a report in `reports`).
 void importFile(const ProjectSource& source, const SourceFile& file, const LexResult& lexed,
-                const FileEntry& section, bool whiteSpaceCollapsed, CorrectionList& corrections,
-                QStringList& reports) {
+                TadsDialect dialect, const FileEntry& section, bool whiteSpaceCollapsed,
+                CorrectionList& corrections, QStringList& reports) {
   QString getModeText;
   readSourceFile(source.absolutePath, getModeText);
   const GetModeLiterals getMode = getModeLiterals(getModeText);
@@ -62,14 +64,14 @@ void importFile(const ProjectSource& source, const SourceFile& file, const LexRe
       continue;
     }
     const QString msgid = decodeIn(file, lexed.literals[index].text);
-    if (!holdsLetter(msgid)) {
+    if (!holdsWords(msgid)) {
       reports << where + QStringLiteral(
-                             ": the literal holds no letter, so it has no entry; "
-                             "left out");
+                             ": the literal holds no words (only escapes, tags or code), "
+                             "so it has no entry; left out");
       continue;
     }
     const EmbeddedSplit split =
-        splitEmbeddedTranslations(translation.text, file, lexed.literals, index);
+        splitEmbeddedTranslations(translation.text, file, lexed.literals, index, dialect);
     corrections.append(Correction{msgid, split.outer, where});
     for (const auto& inner : split.inner) {
       corrections.append(Correction{inner.first, inner.second, where});
@@ -80,8 +82,9 @@ void importFile(const ProjectSource& source, const SourceFile& file, const LexRe
 }  // namespace
 
 int runImport(const PoConfig& config, QTextStream& out, QTextStream& err) {
-  if (!QFileInfo(config.rootDir).isDir()) {
-    err << "brisvane-po: " << config.rootDir << ": no such folder\n";
+  const QString usage = projectOptionsProblem(config);
+  if (!usage.isEmpty()) {
+    err << "brisvane-po: " << usage << '\n';
     return 2;
   }
   QFile document(config.inDoc);
@@ -102,14 +105,16 @@ int runImport(const PoConfig& config, QTextStream& out, QTextStream& err) {
   QHash<QString, int> filesSeen;
   TemplateBuilder builder(false);
   CorrectionList corrections;
-  for (const ProjectSource& source : listProjectSources(config.rootDir, config.ignoreList)) {
+  const QVector<ProjectSource> sources = listProjectSources(config.rootDir, config.ignoreList);
+  const TadsDialect dialect = projectDialect(config, sources).dialect;
+  for (const ProjectSource& source : sources) {
     SourceFile file;
     QString problem;
     if (!readSource(source.absolutePath, config.fromCharset, file, problem)) {
       reports << source.relativePath + QStringLiteral(": ") + problem;
       continue;
     }
-    const LexResult lexed = lexTads(file.bytes);
+    const LexResult lexed = lexTads(file.bytes, dialect);
     for (const LexProblem& trouble : lexed.problems) {
       reports << QStringLiteral("%1:%2: %3")
                      .arg(source.relativePath)
@@ -121,7 +126,7 @@ int runImport(const PoConfig& config, QTextStream& out, QTextStream& err) {
     const int section = sections.value(baseName).value(filesSeen[baseName]++, -1);
     if (section < 0) continue;
     sectionUsed[section] = true;
-    importFile(source, file, lexed, reading.model[section], reading.whiteSpaceCollapsed,
+    importFile(source, file, lexed, dialect, reading.model[section], reading.whiteSpaceCollapsed,
                corrections, reports);
   }
   for (int i = 0; i < reading.model.size(); ++i) {

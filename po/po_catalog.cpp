@@ -166,13 +166,30 @@ bool writeWhole(const QString& path,
   return true;
 }
 
+/// The line of every msgid keyword of the PO file at `path`, obsolete ones
+/// included: gettext hands out the messages in this order.
+QVector<int> msgidLines(const QString& path) {
+  QVector<int> lines;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return lines;
+  for (int number = 1; !file.atEnd(); ++number) {
+    QByteArray line = file.readLine().trimmed();
+    if (line.startsWith("#~")) line = line.mid(2).trimmed();
+    if (line.startsWith("msgid") && line.size() > 5 &&
+        (line[5] == ' ' || line[5] == '\t' || line[5] == '"')) {
+      lines.append(number);
+    }
+  }
+  return lines;
+}
+
 }  // namespace
 
-QString templateHeader() {
+QString templateHeader(const QString& projectId) {
   const QString now =
       QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd HH:mm+0000"));
   return QStringLiteral(
-             "Project-Id-Version: PACKAGE VERSION\n"
+             "Project-Id-Version: %2\n"
              "Report-Msgid-Bugs-To: \n"
              "POT-Creation-Date: %1\n"
              "PO-Revision-Date: YEAR-MO-DA HO:MI+ZONE\n"
@@ -182,7 +199,7 @@ QString templateHeader() {
              "MIME-Version: 1.0\n"
              "Content-Type: text/plain; charset=UTF-8\n"
              "Content-Transfer-Encoding: 8bit\n")
-      .arg(now);
+      .arg(now, projectId.isEmpty() ? QStringLiteral("PACKAGE VERSION") : projectId);
 }
 
 PoBuilder::PoBuilder(const QString& header)
@@ -339,7 +356,17 @@ bool readPoFile(const QString& path, QVector<PoEntry>& entries, QString& error) 
   gProblems = nullptr;
   if (!file || !problems.isEmpty()) {
     if (file) freeFile(file);
-    error = problems.isEmpty() ? QStringLiteral("%1: cannot read").arg(path) : problems.join('\n');
+    if (problems.isEmpty()) {
+      error = QStringLiteral("%1: cannot read").arg(path);
+    } else {
+      // A file of another kind gives an error a line; the first one says enough.
+      error = QStringLiteral("%1: not a PO file gettext can read: %2").arg(path, problems.first());
+      if (problems.size() > 1) {
+        error += QStringLiteral(" (and %1 more error%2)")
+                     .arg(problems.size() - 1)
+                     .arg(problems.size() > 2 ? QStringLiteral("s") : QString());
+      }
+    }
     return false;
   }
   // The library hands out the header as a fresh copy, the caller's to free.
@@ -347,11 +374,20 @@ bool readPoFile(const QString& path, QVector<PoEntry>& entries, QString& error) 
   const QString charset = charsetOf(header);
   std::free(const_cast<char*>(header));
   QTextCodec* codec = charset.isEmpty() ? nullptr : QTextCodec::codecForName(charset.toLatin1());
+  const QVector<int> lines = msgidLines(path);
+  QVector<int> found;
+  const int first = entries.size();
   po_message_iterator_t iterator = po_message_iterator(file, nullptr);
-  while (po_message_t message = po_next_message(iterator)) {
+  int messages = 0;
+  for (; po_message_t message = po_next_message(iterator); ++messages) {
     const char* msgid = po_message_msgid(message);
     if (po_message_is_obsolete(message) || !*msgid || po_message_msgid_plural(message)) continue;
     entries.append(entryOf(message, codec));
+    found.append(messages);
+  }
+  // Lines are given only when every message has its keyword.
+  if (lines.size() == messages) {
+    for (int k = 0; k < found.size(); ++k) entries[first + k].line = lines.value(found[k]);
   }
   po_message_iterator_free(iterator);
   freeFile(file);

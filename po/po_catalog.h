@@ -15,11 +15,13 @@ struct PoEntry {
   QStringList references;  ///< "#:" places, each "path:line"
   QStringList comments;    ///< "#." lines, one per element
   bool fuzzy = false;
+  int line = 0;  ///< of its msgid in the PO file read, 0 when not known
 };
 
 /// The header entry of a fresh template, with the fields gettext's extractor
-/// writes (charset UTF-8, creation date now).
-QString templateHeader();
+/// writes (charset UTF-8, creation date now); `projectId` ("Name 1.0")
+/// replaces the placeholder "PACKAGE VERSION" when given.
+QString templateHeader(const QString& projectId = QString());
 
 struct po_file;
 struct po_message_iterator;
@@ -79,8 +81,10 @@ bool writePoFileInPieces(const QString& path, const QString& header, int count,
                          QString& error);
 
 /// Reads a PO file through gettext's library: every entry but the header,
-/// obsolete and plural ones, texts decoded by the header's charset. On failure
-/// returns false with gettext's own messages, each "file:line: message".
+/// obsolete and plural ones, texts decoded by the header's charset, each with
+/// the line of its msgid. On failure returns false with one line: the file is
+/// no PO file gettext reads, gettext's first message ("file:line: message")
+/// and how many more it gave.
 bool readPoFile(const QString& path, QVector<PoEntry>& entries, QString& error);
 
 #endif

@@ -4,6 +4,7 @@
 
 #include "formats/document_format.h"
 #include "scan/source_walk.h"
+#include "tadslex/dialect_detection.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ const char kGeneral[] =
     "Commands:\n"
     "  extract  write a PO template (.pot) of every text of the project's *.t files\n"
     "  apply    write a translated copy of the project from a PO file\n"
+    "  check    check every translation of a PO file as TADS text, writing nothing\n"
     "  import   turn a corrected get-mode document into a PO file\n"
     "\n"
     "Run 'brisvane-po COMMAND --help' for the options of a command.\n"
@@ -32,6 +34,11 @@ const char kApply[] =
     "Writes a complete copy of the project into a new folder, every literal whose\n"
     "entry has a translation that is not fuzzy carrying it. Refused translations\n"
     "are listed with their file and line and their literals keep the source text.";
+const char kCheck[] =
+    "Checks every translation of a PO file as apply does, at every place its\n"
+    "text stands in the project: escapes, embedded expressions and control forms,\n"
+    "message parameters, markup tags, line breaks. Lists each refusal with the PO\n"
+    "file's line and the source's; writes nothing.";
 const char kImport[] =
     "Turns a document written by Brisvane's get mode, corrected in any editor,\n"
     "into a PO file carrying its corrections.";
@@ -44,17 +51,29 @@ QCommandLineOption valueOption(const char* name, const char* help, const char* v
   return valueOption(QStringList{QString::fromLatin1(name)}, help, value);
 }
 
+QCommandLineOption fromCharsetOption() {
+  return valueOption("from-charset",
+                     "Character set of files without #charset line or byte-order "
+                     "mark (default: windows-1251).",
+                     "name");
+}
+
+QCommandLineOption libDirOption() {
+  return valueOption("lib-dir",
+                     "A library or header folder read for its declarations (templates, "
+                     "classes, message parameters), never extracted; may be repeated.",
+                     "dir");
+}
+
 /// The options one subcommand takes.
 QList<QCommandLineOption> optionsOf(PoConfig::Command command) {
   QList<QCommandLineOption> options{
       valueOption("root-dir", "The TADS project (only read).", "dir"),
-      valueOption("ignore", "Files and folders to leave out, as for Brisvane.", "a,b")};
+      valueOption("ignore", "Files and folders to leave out, as for Brisvane.", "a,b"),
+      valueOption("tads", "The project's TADS version (default: told from its sources).", "2|3")};
   switch (command) {
     case PoConfig::Command::Extract:
-      options << valueOption("from-charset",
-                             "Character set of files without #charset line or byte-order "
-                             "mark (default: windows-1251).",
-                             "name")
+      options << fromCharsetOption() << libDirOption()
               << valueOption("context",
                              "'definition': the enclosing definition's name "
                              "becomes each entry's msgctxt.",
@@ -63,13 +82,19 @@ QList<QCommandLineOption> optionsOf(PoConfig::Command command) {
                              "The template to write.", "file");
       break;
     case PoConfig::Command::Apply:
-      options << valueOption("from-charset",
-                             "Character set of files without #charset line or byte-order "
-                             "mark (default: windows-1251).",
-                             "name")
+      options << fromCharsetOption() << libDirOption()
               << valueOption("po", "The translated PO file.", "file")
               << valueOption("res-dir", "The folder of the translated copy (new or empty).", "dir")
-              << valueOption("to-charset", "'utf-8': write every changed file in UTF-8.", "utf-8");
+              << valueOption("to-charset",
+                             "'auto' (default): a TADS 3 file goes to UTF-8 where its own "
+                             "character set would not show the translation; 'source': "
+                             "keep each file's, refusing what it cannot hold; 'utf-8': "
+                             "write every changed file in UTF-8.",
+                             "auto|source|utf-8");
+      break;
+    case PoConfig::Command::Check:
+      options << fromCharsetOption() << libDirOption()
+              << valueOption("po", "The translated PO file to check.", "file");
       break;
     case PoConfig::Command::Import:
       options << valueOption("format", "The document's format: html or csv.", "html|csv")
@@ -90,6 +115,8 @@ bool commandNamed(const QString& name, PoConfig::Command& command) {
     command = PoConfig::Command::Extract;
   } else if (name == QLatin1String("apply")) {
     command = PoConfig::Command::Apply;
+  } else if (name == QLatin1String("check")) {
+    command = PoConfig::Command::Check;
   } else if (name == QLatin1String("import")) {
     command = PoConfig::Command::Import;
   } else {
@@ -111,6 +138,19 @@ void describe(QCommandLineParser& parser, PoConfig::Command command) {
   parser.addOptions(optionsOf(command));
 }
 
+void takeTargetCharset(const QString& value, PoConfig& config, QString& error) {
+  if (value.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0) {
+    config.toCharset = PoConfig::TargetCharset::Auto;
+  } else if (value.compare(QLatin1String("source"), Qt::CaseInsensitive) == 0) {
+    config.toCharset = PoConfig::TargetCharset::Source;
+  } else if (value.compare(QLatin1String("utf-8"), Qt::CaseInsensitive) == 0 ||
+             value.compare(QLatin1String("utf8"), Qt::CaseInsensitive) == 0) {
+    config.toCharset = PoConfig::TargetCharset::Utf8;
+  } else {
+    error = QStringLiteral("--to-charset must be auto, source or utf-8, not '%1'").arg(value);
+  }
+}
+
 /// Reads the values every subcommand's options hold into `config`.
 void takeValues(const QCommandLineParser& parser, PoConfig& config, QString& error) {
   config.rootDir = required(parser, "root-dir", error);
@@ -125,18 +165,16 @@ void takeValues(const QCommandLineParser& parser, PoConfig& config, QString& err
       config.output = required(parser, "o", error);
       break;
     }
-    case PoConfig::Command::Apply: {
+    case PoConfig::Command::Apply:
       config.poFile = required(parser, "po", error);
       config.resDir = required(parser, "res-dir", error);
-      const QString to = parser.value(QStringLiteral("to-charset"));
-      if (parser.isSet(QStringLiteral("to-charset")) &&
-          to.compare(QLatin1String("utf-8"), Qt::CaseInsensitive) != 0 &&
-          to.compare(QLatin1String("utf8"), Qt::CaseInsensitive) != 0) {
-        error = QStringLiteral("--to-charset must be 'utf-8', not '%1'").arg(to);
+      if (parser.isSet(QStringLiteral("to-charset"))) {
+        takeTargetCharset(parser.value(QStringLiteral("to-charset")), config, error);
       }
-      config.toUtf8 = parser.isSet(QStringLiteral("to-charset"));
       break;
-    }
+    case PoConfig::Command::Check:
+      config.poFile = required(parser, "po", error);
+      break;
     case PoConfig::Command::Import: {
       const QString format = required(parser, "format", error);
       config.inDoc = required(parser, "in-doc", error);
@@ -149,6 +187,18 @@ void takeValues(const QCommandLineParser& parser, PoConfig& config, QString& err
   }
   if (config.command != PoConfig::Command::Import && parser.isSet(QStringLiteral("from-charset"))) {
     config.fromCharset = parser.value(QStringLiteral("from-charset"));
+  }
+  if (config.command != PoConfig::Command::Import) {
+    config.libDirs = parser.values(QStringLiteral("lib-dir"));
+  }
+  if (parser.isSet(QStringLiteral("tads"))) {
+    TadsDialect dialect;
+    const QString value = parser.value(QStringLiteral("tads"));
+    if (parseDialect(value, dialect)) {
+      config.tads = dialect;
+    } else if (error.isEmpty()) {
+      error = QStringLiteral("--tads must be 2 or 3, not '%1'").arg(value);
+    }
   }
 }
 
@@ -163,7 +213,7 @@ PoRequest parsePoCommandLine(const QStringList& arguments, PoConfig& config, QSt
     return PoRequest::Version;
   }
   if (first.isEmpty()) {
-    error = QStringLiteral("a command is required: extract, apply or import");
+    error = QStringLiteral("a command is required: extract, apply, check or import");
     return PoRequest::UsageError;
   }
   if (!commandNamed(first, config.command)) {
@@ -198,6 +248,7 @@ QString poUsage(const QString& topic) {
   describe(parser, command);
   const char* description = command == PoConfig::Command::Extract ? kExtract
                             : command == PoConfig::Command::Apply ? kApply
+                            : command == PoConfig::Command::Check ? kCheck
                                                                   : kImport;
   parser.setApplicationDescription(QString::fromLatin1(description));
   QString text = parser.helpText();

@@ -3,23 +3,33 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "formats/document_format.h"
+#include "tadslex/tads_lexer.h"
 
 /// The settings of one brisvane-po run. Paths are kept as typed.
 struct PoConfig {
-  enum class Command { Extract, Apply, Import };
+  enum class Command { Extract, Apply, Check, Import };
+  /// apply --to-charset: what a changed file is written in.
+  enum class TargetCharset {
+    Auto,    ///< UTF-8 where the file's own character set would not show the text
+    Source,  ///< the file's own, refusing what it cannot hold
+    Utf8,    ///< UTF-8 for every changed file
+  };
   Command command = Command::Extract;
   QString rootDir;         ///< --root-dir: the TADS project, only read
   QStringList ignoreList;  ///< --ignore, split as Brisvane splits it
   QString fromCharset = QStringLiteral("windows-1251");  ///< --from-charset
-  bool contextByDefinition = false;                      ///< extract --context=definition
-  QString output;                                ///< -o: the template (extract) or PO file (import)
-  QString poFile;                                ///< apply --po
-  QString resDir;                                ///< apply --res-dir
-  bool toUtf8 = false;                           ///< apply --to-charset=utf-8
-  DocumentFormat format = DocumentFormat::Html;  ///< import --format
-  QString inDoc;                                 ///< import --in-doc
+  std::optional<TadsDialect> tads;   ///< --tads=2|3; unset: told from the sources
+  QStringList libDirs;               ///< --lib-dir (repeated): read for declarations only
+  bool contextByDefinition = false;  ///< extract --context=definition
+  QString output;                    ///< -o: the template (extract) or PO file (import)
+  QString poFile;                    ///< apply and check --po
+  QString resDir;                    ///< apply --res-dir
+  TargetCharset toCharset = TargetCharset::Auto;  ///< apply --to-charset
+  DocumentFormat format = DocumentFormat::Html;   ///< import --format
+  QString inDoc;                                  ///< import --in-doc
 };
 
 /// What the command line asks for.

@@ -1,6 +1,7 @@
 #include "po/template_builder.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -22,23 +23,80 @@ bool isSingle(QuoteKind quote) {
   return quote == QuoteKind::Single || quote == QuoteKind::TripleSingle;
 }
 
-}  // namespace
+bool isLetter(QChar c) { return c.isLetter(); }
+bool isLetter(char c) { return QChar::isLetter(uint(uchar(c))); }
+bool isHexDigit(QChar c) { return c.unicode() < 128 && std::isxdigit(c.unicode()); }
+bool isHexDigit(char c) { return std::isxdigit(uchar(c)); }
 
-bool holdsLetter(const QString& text) {
-  for (const QChar c : text) {
-    if (c.isLetter()) return true;
+/// Past the markup tag or pattern class that starts at `at` (`<.p>`,
+/// `</q>`, `<Alpha|-|&>`), or `at` when none does.
+template <typename Text>
+int pastTag(const Text& text, int at) {
+  int k = at + 1;
+  if (k < text.size() && (text[k] == '/' || text[k] == '.')) ++k;
+  if (k >= text.size() || !isLetter(text[k])) return at;
+  for (; k < text.size(); ++k) {
+    if (text[k] == '>') return k + 1;
+    if (text[k] == '<') return at;
+  }
+  return at;
+}
+
+template <typename Text>
+bool holdsWordsIn(const Text& text) {
+  for (int at = 0; at < text.size();) {
+    const auto c = text[at];
+    if (c == '\\' && at + 1 < text.size()) {
+      const auto next = text[at + 1];
+      at += 2;
+      if (next == 'u' || next == 'x') {
+        for (int digits = 0;
+             digits < (next == 'u' ? 4 : 2) && at < text.size() && isHexDigit(text[at]); ++digits)
+          ++at;
+      }
+    } else if (c == '%' && at + 1 < text.size()) {
+      at += 2;  // a pattern's escape, %< or %w
+    } else if (c == '<' && at + 1 < text.size() && text[at + 1] == '<') {
+      at += 2;  // an embedded expression is code, to its closing >>
+      while (at < text.size() && !(text[at] == '>' && at + 1 < text.size() && text[at + 1] == '>'))
+        ++at;
+      at += 2;
+    } else if (c == '<' && pastTag(text, at) > at) {
+      at = pastTag(text, at);
+    } else if (isLetter(c)) {
+      return true;
+    } else {
+      ++at;
+    }
   }
   return false;
 }
 
-QString placeNote(const TadsLiteral& literal) {
-  QString place = literal.definition.isEmpty() ? QStringLiteral("(top level)") : literal.definition;
+}  // namespace
+
+bool holdsWords(const QString& text) { return holdsWordsIn(text); }
+
+namespace {
+
+QString placeName(const QString& definition) {
+  return definition.isEmpty() ? QStringLiteral("(top level)") : definition;
+}
+
+/// The definition and property, or template place, a literal stands in.
+QString placeOf(const TadsLiteral& literal) {
+  QString place = placeName(literal.definition);
   if (!literal.property.isEmpty()) {
     place += QStringLiteral(".") + literal.property;
   } else if (literal.templateSlot >= 0) {
     place += QStringLiteral(", template part %1").arg(literal.templateSlot + 1);
   }
-  QString note = place + QStringLiteral(", ") + quoteName(literal.quote);
+  return place;
+}
+
+}  // namespace
+
+QString placeNote(const TadsLiteral& literal) {
+  QString note = placeOf(literal) + QStringLiteral(", ") + quoteName(literal.quote);
   if (literal.depth > 0) note += QStringLiteral(", inside an embedded expression");
   if (literal.role == LiteralRole::Vocabulary) {
     note += QStringLiteral(", grammar token: vocabulary");
@@ -49,7 +107,7 @@ QString placeNote(const TadsLiteral& literal) {
 }
 
 TemplateBuilder::TemplateBuilder(bool contextByDefinition)
-    : byDefinition_(contextByDefinition), header_(templateHeader()) {}
+    : byDefinition_(contextByDefinition), created_(templateHeader()) {}
 
 namespace {
 
@@ -97,27 +155,96 @@ int TemplateBuilder::entryFor(const QByteArray& context, const QByteArray& msgid
 
 void TemplateBuilder::addFile(const QString& relativePath, const SourceFile& file,
                               const LexResult& lexed) {
+  addDeclarations(file, lexed);
+  QHash<int, int> partOf;  // heads of this file to parts_
   paths_.append(relativePath.toUtf8());
   for (const TadsLiteral& literal : lexed.literals) {
     QByteArray msgid;
     if (readsAsAscii(file, literal.text)) {
       // Its characters are its bytes: no text to decode and encode again.
-      if (std::none_of(literal.text.begin(), literal.text.end(),
-                       [](char c) { return QChar::isLetter(uint(uchar(c))); })) {
+      msgid = literal.text;
+      if (!holdsWordsIn(msgid)) {
+        wordless_.insert(msgid);
         continue;
       }
-      msgid = literal.text;
     } else {
       const QString text = decodeIn(file, literal.text);
-      if (!holdsLetter(text)) continue;
       msgid = text.toUtf8();
+      if (!holdsWords(text)) {
+        wordless_.insert(msgid);
+        continue;
+      }
     }
-    const int index =
-        entryFor(byDefinition_ ? literal.definition.toUtf8() : QByteArray(), msgid);
+    const int index = entryFor(byDefinition_ ? literal.definition.toUtf8() : QByteArray(), msgid);
     const QByteArray note = placeNote(literal).toUtf8();
-    places_.push_back(Place{index, int(paths_.size()) - 1, literal.line, {notes_.size(), note.size()}});
+    Place place{index, int(paths_.size()) - 1, literal.line, {notes_.size(), note.size()}};
+    if (literal.head >= 0 && literal.templateItem >= 0 && literal.property.isEmpty()) {
+      // Named at the end, when every declaration has been read.
+      const DefinitionHead& head = lexed.heads[literal.head];
+      const int part = partOf.value(literal.head, int(parts_.size()));
+      if (part == parts_.size()) {
+        parts_.append(TemplatePart{head.superclasses, head.templateItems});
+        partOf.insert(literal.head, part);
+      }
+      place.part = part;
+      place.item = literal.templateItem;
+      place.definitionLength = placeName(literal.definition).toUtf8().size();
+      place.placeLength = placeOf(literal).toUtf8().size();
+    }
+    places_.push_back(place);
     notes_ += note;
   }
+}
+
+void TemplateBuilder::addDeclarations(const SourceFile& file, const LexResult& lexed) {
+  catalog_.add(lexed);
+  if (!gameName_.isNull()) return;
+  // The game's name and version stand in its GameID object (versionInfo).
+  QSet<QString> gameIds;
+  for (const DefinitionHead& head : lexed.heads) {
+    if (!head.name.isEmpty() && head.superclasses.contains(QStringLiteral("GameID"))) {
+      gameIds.insert(head.name);
+    }
+  }
+  for (const TadsLiteral& literal : lexed.literals) {
+    if (literal.depth > 0 || !gameIds.contains(literal.definition)) continue;
+    if (literal.property == QLatin1String("name") && gameName_.isNull()) {
+      gameName_ = decodeIn(file, literal.text).simplified();
+    } else if (literal.property == QLatin1String("version") && gameVersion_.isNull()) {
+      gameVersion_ = decodeIn(file, literal.text).simplified();
+    }
+  }
+}
+
+void TemplateBuilder::nameTemplateParts() {
+  if (partProperties_.size() == parts_.size()) return;
+  // Objects of one class share their parts' shapes: each shape is named once.
+  QHash<QString, QStringList> named;
+  partProperties_.clear();
+  for (const TemplatePart& part : parts_) {
+    QString key = part.superclasses.join(QLatin1Char(','));
+    for (TemplateItemKind kind : part.kinds) key += QChar(int(kind) + '0');
+    auto found = named.constFind(key);
+    if (found == named.constEnd()) {
+      found = named.insert(key, catalog_.propertiesOf(part.superclasses, part.kinds));
+    }
+    partProperties_.append(*found);
+  }
+}
+
+QByteArray TemplateBuilder::noteOf(const Place& place) const {
+  const QByteArray note = sliceOf(notes_, place.note.begin, place.note.size);
+  if (place.part < 0) return note;
+  const QString property = partProperties_.value(place.part).value(place.item);
+  if (property.isEmpty()) return note;
+  return note.left(place.definitionLength) + '.' + property.toUtf8() + note.mid(place.placeLength);
+}
+
+QString TemplateBuilder::header() const {
+  if (gameName_.isEmpty()) return created_;
+  QString id = gameName_;
+  if (!gameVersion_.isEmpty()) id += QLatin1Char(' ') + gameVersion_;
+  return templateHeader(id);
 }
 
 void TemplateBuilder::groupPlaces(std::vector<int>& placeOrder,
@@ -141,18 +268,19 @@ void TemplateBuilder::addTo(PoBuilder& po, int number, const std::vector<int>& p
   for (int i = firstPlace[number]; i < firstPlace[number + 1]; ++i) {
     const Place& place = places_[placeOrder[i]];
     po.addReference(message, paths_[place.path], place.line);
-    const QByteArray note = sliceOf(notes_, place.note.begin, place.note.size) + '\n';
+    const QByteArray note = noteOf(place) + '\n';
     if (notes.startsWith(note) || notes.contains('\n' + note)) continue;
     notes += note;
   }
   po.setComments(message, notes);
 }
 
-QVector<PoEntry> TemplateBuilder::entries() const {
+QVector<PoEntry> TemplateBuilder::entries() {
   std::vector<int> placeOrder;
   std::vector<int> firstPlace;
   groupPlaces(placeOrder, firstPlace);
-  PoBuilder po(header_);
+  nameTemplateParts();
+  PoBuilder po(header());
   for (int i = 0; i < int(entries_.size()); ++i) addTo(po, i, placeOrder, firstPlace);
   return po.entries();
 }
@@ -162,7 +290,8 @@ bool TemplateBuilder::write(const QString& path, QString& error) {
   std::vector<int> placeOrder;
   std::vector<int> firstPlace;
   groupPlaces(placeOrder, firstPlace);
+  nameTemplateParts();
   return writePoFileInPieces(
-      path, header_, int(entries_.size()),
+      path, header(), int(entries_.size()),
       [&](PoBuilder& piece, int number) { addTo(piece, number, placeOrder, firstPlace); }, error);
 }

@@ -2,6 +2,7 @@
 #define BRISVANE_PO_TEMPLATE_BUILDER_H
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QVector>
 #include <utility>
@@ -9,10 +10,14 @@
 
 #include "po/po_catalog.h"
 #include "po/source_file.h"
+#include "po/template_naming.h"
 #include "tadslex/tads_lexer.h"
 
-/// True when `text` holds a letter: only such literals become entries.
-bool holdsLetter(const QString& text);
+/// True when `text` holds a letter outside escapes (`\b`), markup tags and
+/// pattern classes (`<.p>`, `<Alpha|-|&>`), embedded expressions and pattern
+/// escapes (`%<`): only such literals become entries, the others hold nothing
+/// a translator writes.
+bool holdsWords(const QString& text);
 
 /// The "#." line describing one place of a literal: definition and property
 /// or template place, quote kind, and what a single-quoted literal may be.
@@ -26,14 +31,21 @@ class TemplateBuilder {
  public:
   explicit TemplateBuilder(bool contextByDefinition);
 
-  /// Adds every literal of `lexed` that holds a letter; `relativePath` names
-  /// the file in references.
+  /// Adds every literal of `lexed` that holds words; `relativePath` names
+  /// the file in references. Its declarations count as addDeclarations'.
   void addFile(const QString& relativePath, const SourceFile& file, const LexResult& lexed);
 
+  /// Reads the template declarations and classes of a file that is not
+  /// extracted (a header, a library), which name the template parts' places,
+  /// and the game's name and version.
+  void addDeclarations(const SourceFile& file, const LexResult& lexed);
+
   int entryCount() const { return int(entries_.size()); }
+  /// Distinct texts left out because they hold no words.
+  int wordlessCount() const { return wordless_.size(); }
 
   /// The entries gathered so far, for a caller that fills in translations.
-  QVector<PoEntry> entries() const;
+  QVector<PoEntry> entries();
 
   /// Writes the template to `path` (see writePoFileInPieces).
   bool write(const QString& path, QString& error);
@@ -53,6 +65,17 @@ class TemplateBuilder {
     int path;  ///< in paths_
     int line;
     Slice note;  ///< its "#." line, without line feed
+    /// For a literal of a template part: its part in parts_ and its item
+    /// there, and the bytes of its note before and after ", template part N".
+    int part = -1;
+    int item = -1;
+    int definitionLength = 0;
+    int placeLength = 0;
+  };
+  /// An object's template part, by its classes and the kinds of its items.
+  struct TemplatePart {
+    QStringList superclasses;
+    QVector<TemplateItemKind> kinds;
   };
 
   /// The number of the entry for `msgid` in `context`, added when new.
@@ -60,12 +83,25 @@ class TemplateBuilder {
   /// Adds entry `number` with its places to `po`.
   void addTo(PoBuilder& po, int number, const std::vector<int>& placeOrder,
              const std::vector<int>& firstPlace) const;
+  /// The "#." line of `place`, its template place named where a declaration
+  /// names it.
+  QByteArray noteOf(const Place& place) const;
+  /// Names the properties of every template part (into partProperties_).
+  void nameTemplateParts();
+  /// The header: the game's name and version from its GameID object.
+  QString header() const;
   /// The places of each entry in turn (into places_), and where each entry's
   /// run of them begins (one more than there are entries).
   void groupPlaces(std::vector<int>& placeOrder, std::vector<int>& firstPlace) const;
 
   bool byDefinition_;
-  QString header_;
+  QString created_;  ///< the creation date of the header
+  TemplateCatalog catalog_;
+  QVector<TemplatePart> parts_;
+  QVector<QStringList> partProperties_;
+  QSet<QByteArray> wordless_;
+  QString gameName_;
+  QString gameVersion_;
   // Texts and notes one after another in two large buffers: a hundred
   // thousand small strings cost twice their size in headers and heap.
   QByteArray texts_;

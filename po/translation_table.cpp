@@ -11,11 +11,10 @@ QString keyOf(const QString& definition, const QString& text) {
 TranslationTable::TranslationTable(const QVector<PoEntry>& entries) {
   byText_.reserve(entries.size());
   for (const PoEntry& entry : entries) {
-    // A null value keeps an untranslated entry of a definition from falling
-    // back to the entry without msgctxt.
     const bool usable = !entry.fuzzy && !entry.msgstr.isEmpty();
-    const QString value = usable ? entry.msgstr : QString();
+    const Translation value{usable ? entry.msgstr : QString(), entry.line};
     if (usable) ++translated_;
+    if (entry.fuzzy && !entry.msgstr.isEmpty()) ++fuzzy_;
     if (entry.hasContext) {
       byDefinition_.insert(keyOf(entry.context, entry.msgid), value);
     } else {
@@ -24,12 +23,12 @@ TranslationTable::TranslationTable(const QVector<PoEntry>& entries) {
   }
 }
 
-const QString* TranslationTable::find(const QString& definition, const QString& text) const {
+const Translation* TranslationTable::find(const QString& definition, const QString& text) const {
   if (!byDefinition_.isEmpty()) {
     auto found = byDefinition_.constFind(keyOf(definition, text));
-    if (found != byDefinition_.constEnd()) return found->isNull() ? nullptr : &found.value();
+    if (found != byDefinition_.constEnd()) return found->text.isNull() ? nullptr : &found.value();
   }
   auto found = byText_.constFind(text);
-  if (found == byText_.constEnd() || found->isNull()) return nullptr;
+  if (found == byText_.constEnd() || found->text.isNull()) return nullptr;
   return &found.value();
 }

@@ -7,8 +7,8 @@ QList<LineEntry> FileEntry::entries() const {
   return values;
 }
 
-TextSpan FileEntry::appendText(QStringView text) {
-  const TextSpan span{texts.size(), int(text.size())};
+TextPlace FileEntry::appendText(QStringView text) {
+  const TextPlace span{texts.size(), int(text.size())};
   const QChar* const own = texts.constData();
   if (text.data() >= own && text.data() < own + texts.size()) {
     // Growing the texts may move them: copy the piece out first.

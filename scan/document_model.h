@@ -17,14 +17,14 @@ struct LineEntry {
 };
 
 /// Where a text lies in the texts of its file.
-struct TextSpan {
+struct TextPlace {
   int at = 0;
   int size = 0;
 };
 
 /// A LineEntry as its file holds it: the text lies in the file's texts.
 struct LineRecord {
-  TextSpan text;
+  TextPlace text;
   quint32 lineIndex = 0;
   quint32 literalIndex = 0;
   bool doubleQuoted = false;
@@ -33,7 +33,7 @@ struct LineRecord {
 /// One named section of a source file: its whole header line, and its rows
 /// as a run of the file's rows.
 struct ChunkEntry {
-  TextSpan name;
+  TextPlace name;
   int firstRow = 0;
   int rowCount = 0;
 };
@@ -58,7 +58,7 @@ struct FileEntry {
   QVector<LineRecord> rows;  ///< the rows of every chunk, in document order
   QString texts;             ///< what the spans of rows and chunks point into
 
-  QStringView textOf(TextSpan span) const {
+  QStringView textOf(TextPlace span) const {
     return QStringView(texts.constData() + span.at, span.size);
   }
   QStringView textOf(const LineRecord& row) const { return textOf(row.text); }
@@ -75,14 +75,14 @@ struct FileEntry {
   QList<LineEntry> entries() const;
 
   /// Appends `text` to the texts (it may lie in them already).
-  TextSpan appendText(QStringView text);
+  TextPlace appendText(QStringView text);
   /// Opens a chunk named `name`, without rows yet.
   void appendChunk(QStringView name) { appendChunk(appendText(name)); }
   /// Opens a chunk whose name lies at the end of the texts already.
-  void appendChunk(TextSpan name) { chunks.append(ChunkEntry{name, rows.size(), 0}); }
+  void appendChunk(TextPlace name) { chunks.append(ChunkEntry{name, rows.size(), 0}); }
   /// Appends a row to the last chunk, which must exist; `text` lies at the
   /// end of the texts already.
-  void appendRow(TextSpan text, bool doubleQuoted, quint32 lineIndex, quint32 literalIndex) {
+  void appendRow(TextPlace text, bool doubleQuoted, quint32 lineIndex, quint32 literalIndex) {
     rows.append(LineRecord{text, lineIndex, literalIndex, doubleQuoted});
     ++chunks.last().rowCount;
   }

@@ -86,7 +86,7 @@ void appendLineLiterals(const QString& line, quint32 lineIndex, FileEntry& file,
     // The document keeps an escaped quote of a double-quoted literal as an
     // entity, and that of a single-quoted one in its source form. Most texts
     // hold no marker and go into the file's texts as they stand.
-    const TextSpan text = masked.contains(QLatin1Char('<'))
+    const TextPlace text = masked.contains(QLatin1Char('<'))
                               ? file.appendText(respelled(masked.toString(), kMarker,
                                                           span.doubleQuoted ? kEntity : kEscape))
                               : file.appendText(masked);

@@ -75,8 +75,8 @@ void ContextReader::readProperty(const QString& definition, const QString& prefi
     readCode(place, property);
   } else if (isPunct(0, ":")) {
     ++i_;
-    readClassList();
-    readObjectTail(place, true);
+    const QStringList superclasses = readClassList();
+    readObjectTail(place, true, addHead(text(name, name), false, superclasses));
   }
 }
 

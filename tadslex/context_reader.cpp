@@ -3,12 +3,13 @@
 #include <cstring>
 
 ContextReader::ContextReader(const QByteArray& source, TadsDialect dialect,
-                             const QVector<CodeToken>& tokens, QVector<TadsLiteral>& literals)
+                             const QVector<CodeToken>& tokens, LexResult& result)
     : source_(source),
       dialect_(dialect),
       tokens_(tokens),
-      literals_(literals),
-      dropped_(literals.size(), false),
+      result_(result),
+      literals_(result.literals),
+      dropped_(result.literals.size(), false),
       closeOf_(tokens.size(), -1) {
   pairBrackets();
 }
@@ -126,7 +127,9 @@ ContextReader::StatementPrefix ContextReader::readStatementPrefix() {
       prefix.plus += token().end - token().begin;
     } else if (isWord(0, "modify") || isWord(0, "replace")) {
       prefix.modifying = true;
-    } else if (!isWord(0, "class") && !isWord(0, "transient") && !isWord(0, "static")) {
+    } else if (isWord(0, "class")) {
+      prefix.isClass = true;
+    } else if (!isWord(0, "transient") && !isWord(0, "static")) {
       return prefix;
     }
   }
@@ -148,9 +151,10 @@ bool ContextReader::readKeywordStatement() {
     QString name = callName(i_);
     i_ = matchingClose(i_ + 1) + 1;
     readGrammar(name);
-  } else if (isWordIn(0, {"export", "property", "dictionary", "enum", "extern", "intrinsic"}) ||
-             isWord(1, "template")) {
+  } else if (isWordIn(0, {"export", "property", "dictionary", "enum", "extern", "intrinsic"})) {
     skipDeclaration();
+  } else if (isWord(1, "template")) {
+    readTemplateDeclaration();
   } else {
     return false;
   }
@@ -170,8 +174,9 @@ void ContextReader::readDefinition(const StatementPrefix& prefix) {
       ++i_;
       return readFunction(definition);
     }
-    readClassList();
-    return readObjectTail(Place{definition, QString(), LiteralRole::Text}, false);
+    const QStringList superclasses = readClassList();
+    const int head = prefix.modifying ? -1 : addHead(definition, prefix.isClass, superclasses);
+    return readObjectTail(Place{definition, QString(), LiteralRole::Text}, false, head);
   }
   if (isPunct(0, "(")) {  // a function, or a definition made by a macro
     QString definition = callName(name);
@@ -190,8 +195,9 @@ void ContextReader::readDefinition(const StatementPrefix& prefix) {
   QString definition = nearestNamed(plus);
   enterLevel(plus, definition);
   --i_;
-  readClassList();
-  readObjectTail(Place{definition, QString(), LiteralRole::Text}, false);
+  const QStringList superclasses = readClassList();
+  readObjectTail(Place{definition, QString(), LiteralRole::Text}, false,
+                 addHead(QString(), false, superclasses));
 }
 
 // At the parameter list of a function named `name`, or its body.
@@ -240,17 +246,74 @@ void ContextReader::skipDeclaration() {
   }
 }
 
+// `Class template 'name' "desc"? @location ->link [list] +number | ... inherited;`:
+// the properties an object's template part sets, by the kind of each item.
+// Its quoted words are property names and give no literal.
+void ContextReader::readTemplateDeclaration() {
+  TemplateDeclaration declaration;
+  declaration.className = text(i_, i_);
+  const int start = i_;
+  i_ += 2;
+  bool plain = true;  // `string template <<...>>` declarations hold code
+  for (; !atEnd() && !isPunct(0, ";") && !isPunct(0, "{"); ++i_) {
+    QVector<TemplateItem>& items = declaration.items;
+    const auto add = [&](TemplateItemKind kind, const QString& property) {
+      items.append(TemplateItem{kind, property, false, false});
+    };
+    if (isLiteral(0)) {
+      const TadsLiteral& literal = literals_[token().literal];
+      const bool single =
+          literal.quote == QuoteKind::Single || literal.quote == QuoteKind::TripleSingle;
+      add(single ? TemplateItemKind::SingleQuoted : TemplateItemKind::DoubleQuoted,
+          QString::fromUtf8(literal.text));
+    } else if ((isPunct(0, "@") || isPunct(0, "->") || isPunct(0, "+")) && isIdentifier(1)) {
+      add(isPunct(0, "@")    ? TemplateItemKind::Object
+          : isPunct(0, "->") ? TemplateItemKind::Link
+                             : TemplateItemKind::Number,
+          text(i_ + 1, i_ + 1));
+      ++i_;
+    } else if (isPunct(0, "[") && isIdentifier(1) && isPunct(2, "]")) {
+      add(TemplateItemKind::List, text(i_ + 1, i_ + 1));
+      i_ += 2;
+    } else if (isPunct(0, "?") && !items.isEmpty()) {
+      items.last().optional = true;
+    } else if (isPunct(0, "|") && !items.isEmpty()) {
+      items.last().orNext = true;
+    } else if (isWord(0, "inherited")) {
+      declaration.inherited = true;
+    } else {
+      plain = false;
+    }
+  }
+  i_ = start;
+  skipDeclaration();
+  if (plain && !declaration.items.isEmpty()) result_.templates.append(declaration);
+}
+
 // A name followed by '=' or '(' is a property: `modify VerbRule(X) ... : x = 1`
 // has no class list.
-void ContextReader::readClassList() {
-  if (isIdentifier(0) && !isPunct(1, "=") && !isPunct(1, "(")) ++i_;
-  while (isPunct(0, ",") && isIdentifier(1)) i_ += 2;
+QStringList ContextReader::readClassList() {
+  QStringList superclasses;
+  if (isIdentifier(0) && !isPunct(1, "=") && !isPunct(1, "(")) {
+    superclasses << text(i_, i_);
+    ++i_;
+  }
+  while (isPunct(0, ",") && isIdentifier(1)) {
+    superclasses << text(i_ + 1, i_ + 1);
+    i_ += 2;
+  }
+  return superclasses;
+}
+
+int ContextReader::addHead(const QString& name, bool isClass, const QStringList& superclasses) {
+  result_.heads.append(DefinitionHead{name, isClass, superclasses, {}});
+  return result_.heads.size() - 1;
 }
 
 // The template part and the body of an object. A nested object needs its
 // braces; without them its definition ends with the template part.
-void ContextReader::readObjectTail(const Place& place, bool needsBraces) {
-  readTemplatePart(place);
+void ContextReader::readObjectTail(const Place& place, bool needsBraces, int head) {
+  readTemplatePart(place, head);
   QString prefix = place.property.isEmpty() ? QString() : place.property + QLatin1Char('.');
   if (isPunct(0, "{")) {
     ++i_;
@@ -260,24 +323,44 @@ void ContextReader::readObjectTail(const Place& place, bool needsBraces) {
   }
 }
 
-// Literals, `@obj`, `->obj` and `[lists]` after the class list: the
-// arguments of the class's template. Each literal gets its place among them.
-void ContextReader::readTemplatePart(const Place& place) {
+// Literals, `@obj`, `->obj`, `[lists]` and `+number` after the class list:
+// the arguments of the class's template. Each literal gets its place among
+// them, and the head (when there is one) the kind of each.
+void ContextReader::readTemplatePart(const Place& place, int head) {
   int slot = 0;
+  QVector<TemplateItemKind> items;
+  const auto mark = [&](const CodeToken& t) {
+    if (head < 0) return;
+    literals_[t.literal].head = head;
+    literals_[t.literal].templateItem = items.size();
+  };
   while (!atEnd()) {
     if (isLiteral(0)) {
       assign(token(), place, slot++);
+      mark(token());
+      const QuoteKind quote = literals_[token().literal].quote;
+      items.append(quote == QuoteKind::Single || quote == QuoteKind::TripleSingle
+                       ? TemplateItemKind::SingleQuoted
+                       : TemplateItemKind::DoubleQuoted);
     } else if (isPunct(0, "@") || isPunct(0, "->")) {
+      items.append(isPunct(0, "@") ? TemplateItemKind::Object : TemplateItemKind::Link);
       if (isIdentifier(1)) ++i_;
+    } else if (isPunct(0, "+") && !atEnd(1) && token(1).kind == CodeToken::Number) {
+      items.append(TemplateItemKind::Number);
+      ++i_;
     } else if (isPunct(0, "[")) {
       int close = matchingClose(i_);
       for (int k = i_; k < close; ++k) {
-        if (tokens_[k].kind == CodeToken::Literal) assign(tokens_[k], place, slot++);
+        if (tokens_[k].kind != CodeToken::Literal) continue;
+        assign(tokens_[k], place, slot++);
+        mark(tokens_[k]);
       }
+      items.append(TemplateItemKind::List);
       i_ = close;
     } else if (token().kind != CodeToken::Regex) {
-      return;
+      break;
     }
     ++i_;
   }
+  if (head >= 0) result_.heads[head].templateItems = items;
 }

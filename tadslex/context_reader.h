@@ -13,13 +13,14 @@
 #include "tadslex/tads_lexer.h"
 
 /// Reads the statements of a file from its code tokens and names each
-/// literal's definition, property, template slot and role; marks in
+/// literal's definition, property, template slot and role, and gathers the
+/// template declarations and definition heads; marks in
 /// `dropped()` the literals of declarations, which give none. Statements are
 /// read in `context_reader.cpp`, object bodies and code in `context_bodies.cpp`.
 class ContextReader {
  public:
   ContextReader(const QByteArray& source, TadsDialect dialect, const QVector<CodeToken>& tokens,
-                QVector<TadsLiteral>& literals);
+                LexResult& result);
   void readAll();
   const QVector<bool>& dropped() const { return dropped_; }
 
@@ -62,6 +63,7 @@ class ContextReader {
   struct StatementPrefix {
     int plus = 0;            ///< the `+` signs of its location nesting
     bool modifying = false;  ///< after `modify` or `replace`
+    bool isClass = false;    ///< after `class`
   };
   void readStatement();
   StatementPrefix readStatementPrefix();
@@ -70,9 +72,11 @@ class ContextReader {
   void readFunction(const QString& name);
   void readGrammar(const QString& name);
   void skipDeclaration();
-  void readClassList();
-  void readObjectTail(const Place& place, bool needsBraces);
-  void readTemplatePart(const Place& place);
+  void readTemplateDeclaration();
+  QStringList readClassList();
+  int addHead(const QString& name, bool isClass, const QStringList& superclasses);
+  void readObjectTail(const Place& place, bool needsBraces, int head = -1);
+  void readTemplatePart(const Place& place, int head);
   void enterLevel(int plus, const QString& name);
   QString nearestNamed(int plus) const;
 
@@ -87,6 +91,7 @@ class ContextReader {
   const QByteArray& source_;
   TadsDialect dialect_;
   const QVector<CodeToken>& tokens_;
+  LexResult& result_;
   QVector<TadsLiteral>& literals_;
   QVector<bool> dropped_;
   QVector<int> closeOf_;     // per opening bracket, its closer's index, or -1

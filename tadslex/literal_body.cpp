@@ -1,5 +1,6 @@
 #include "tadslex/literal_body.h"
 
+#include <QStringList>
 #include <algorithm>
 
 #include "tadslex/control_form.h"
@@ -67,9 +68,12 @@ LiteralCheck checkLiteralBody(const QByteArray& body, QuoteKind quote, TadsDiale
 
 QString compareEmbeddedParts(const LiteralCheck& original, const LiteralCheck& replacement) {
   if (original.controlForms != replacement.controlForms) {
+    QStringList forms;
+    for (const QByteArray& form : original.controlForms) forms << QString::fromUtf8(form);
     return QStringLiteral(
-        "the control forms (<<if>>, <<one of>>, ...) are not the same, "
-        "in the same order");
+               "the control forms (<<if>>, <<one of>>, ...) differ from the msgid's: keep %1 "
+               "as written, in that order")
+        .arg(forms.isEmpty() ? QStringLiteral("none") : forms.join(QLatin1Char(' ')));
   }
   auto expressions = [](const LiteralCheck& check) {
     QVector<QByteArray> parts;
@@ -84,14 +88,20 @@ QString compareEmbeddedParts(const LiteralCheck& original, const LiteralCheck& r
   if (before == after) return QString();
   for (const QByteArray& part : before) {
     if (!after.contains(part)) {
-      return QStringLiteral("the embedded expression %1 is missing or changed")
+      return QStringLiteral(
+                 "the embedded expression %1 of the msgid is missing or changed: keep it as "
+                 "written (it may move)")
           .arg(QString::fromUtf8(part));
     }
   }
   for (const QByteArray& part : after) {
     if (!before.contains(part)) {
-      return QStringLiteral("the embedded expression %1 was added").arg(QString::fromUtf8(part));
+      return QStringLiteral(
+                 "the embedded expression %1 is not in the msgid: remove it (<<...>> is code)")
+          .arg(QString::fromUtf8(part));
     }
   }
-  return QStringLiteral("an embedded expression appears a different number of times");
+  return QStringLiteral(
+      "an embedded expression stands a different number of times than in the msgid: keep each "
+      "as often as the msgid has it");
 }

@@ -28,7 +28,7 @@ LexResult lexTads(const QByteArray& source, TadsDialect dialect) {
   LexState state(source, dialect, &result);
   if (byteOrderMarkOf(source) == ByteOrderMark::Utf8) state.pos = 3;
   QVector<CodeToken> tokens = scanCode(state);
-  ContextReader context(source, dialect, tokens, result.literals);
+  ContextReader context(source, dialect, tokens, result);
   context.readAll();
   removeDropped(result.literals, context.dropped());
   return result;

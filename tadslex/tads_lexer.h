@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 /// The generation of the language a file is read by. TADS 2 has no
@@ -81,10 +82,51 @@ struct TadsLiteral {
   /// (`lamp: Thing 'brass lamp' 'lamp' "An old lamp."` gives 0, 1, 2);
   /// -1 when the literal is not in a template part.
   int templateSlot = -1;
+  /// For a literal of a template part: its definition among
+  /// `LexResult::heads` and the item of the part it stands in (the literals
+  /// of a list share one); -1 otherwise.
+  int head = -1;
+  int templateItem = -1;
   /// Vocabulary for the tokens of a grammar rule or VerbRule (and, in
   /// TADS 2, the words of `noun`, `adjective`, `verb`, `prep`, `plural` and
   /// `article`); the literals of their embedded parts share it.
   LiteralRole role = LiteralRole::Text;
+};
+
+/// What stands at one place of an object's template part or of a
+/// `template` declaration.
+enum class TemplateItemKind {
+  SingleQuoted,  ///< 'text', or triple-quoted
+  DoubleQuoted,  ///< "text", or triple-quoted
+  Object,        ///< @name
+  Link,          ///< ->name
+  List,          ///< [ ... ]
+  Number,        ///< +number
+};
+
+/// One item of a `template` declaration: the property an object's item of
+/// that kind sets.
+struct TemplateItem {
+  TemplateItemKind kind = TemplateItemKind::SingleQuoted;
+  QString property;
+  bool optional = false;  ///< `?` follows it
+  bool orNext = false;    ///< `|` follows it: it or the next item
+};
+
+/// A TADS 3 `Class template ...;` declaration.
+struct TemplateDeclaration {
+  QString className;
+  QVector<TemplateItem> items;
+  bool inherited = false;  ///< ends with `inherited`: the superclasses' templates follow
+};
+
+/// The head of a class or object definition: its name, its superclasses and
+/// the kinds of the items of its template part.
+struct DefinitionHead {
+  QString name;  ///< empty for an anonymous object
+  bool isClass = false;
+  QStringList superclasses;
+  QVector<TemplateItemKind> templateItems;
 };
 
 /// Something in the source that keeps a literal from being read.
@@ -102,6 +144,9 @@ struct LexResult {
   /// declarations and `export` names. Every branch of `#if`/`#ifdef` is read.
   QVector<TadsLiteral> literals;
   QVector<LexProblem> problems;
+  QVector<TemplateDeclaration> templates;
+  /// Every class, named object and anonymous object with a template part.
+  QVector<DefinitionHead> heads;
 };
 
 /// Reads a whole TADS source file. Pure: bytes in, literals out.

@@ -69,8 +69,9 @@ echo "== brisvane-po: the example TADS 3 game in tads3/game through the PO workf
 msgmerge --quiet --previous -o out/ru.po tads3/ru.po out/game.pot
 echo -n "   out/ru.po: "
 msgfmt -c --statistics -o /dev/null out/ru.po 2>&1
-"$po" apply --root-dir=tads3/game --po=out/ru.po --to-charset=utf-8 --res-dir=out/game-ru
-echo "   out/game-ru/: the game with the translation applied, every changed file in UTF-8"
+"$po" check --root-dir=tads3/game --po=out/ru.po
+"$po" apply --root-dir=tads3/game --po=out/ru.po --res-dir=out/game-ru
+echo "   out/game-ru/: the game with the translation applied, in UTF-8 where a file needs it"
 
 echo
 echo "== What changed (tads3/game against out/game-ru/; shop.t, latin1 in the game,"

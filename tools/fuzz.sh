@@ -12,9 +12,12 @@ build=build-fuzz
 CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISVANE_FUZZ=ON \
   -DBRISVANE_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target fuzz_scanner_template fuzz_chunks \
-  fuzz_html_reader fuzz_csv_reader fuzz_tads_lexer fuzz_written_document
+  fuzz_html_reader fuzz_csv_reader fuzz_tads_lexer fuzz_written_document fuzz_tolerant_html \
+  fuzz_tolerant_csv
 limits=(-timeout=10 -rss_limit_mb=2048)
-for target in ${BRISVANE_FUZZ_TARGETS:-scanner_template chunks html_reader csv_reader tads_lexer written_document}; do
+all="scanner_template chunks html_reader csv_reader tads_lexer written_document tolerant_html
+  tolerant_csv"
+for target in ${BRISVANE_FUZZ_TARGETS:-$all}; do
   echo "== $target"
   if [ "${1:-}" = "--seeds" ]; then
     "$build/fuzz/fuzz_$target" "${limits[@]}" -runs=0 "fuzz/corpus/$target"

@@ -35,9 +35,7 @@ const Conversion kConversions[] = {
      "csv:Text - txt - csv (StarCalc):59,34,34,1,,0,true,true,false,false"},
 };
 
-std::string conversionName(const testing::TestParamInfo<Conversion>& info) {
-  return info.param.name;
-}
+void PrintTo(const Conversion& conversion, std::ostream* os) { *os << conversion.name; }
 
 class OfficeTest : public testing::TestWithParam<Conversion> {
  protected:
@@ -149,8 +147,9 @@ TEST_P(SpreadsheetJoins, EveryJoinedRowIsReportedAndTheCleanDocumentGivesBackThe
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Suite, OfficeRoundTrip, testing::ValuesIn(kConversions), conversionName);
+INSTANTIATE_TEST_SUITE_P(Suite, OfficeRoundTrip, testing::ValuesIn(kConversions),
+                         testing::PrintToStringParamName());
 INSTANTIATE_TEST_SUITE_P(Calc, SpreadsheetJoins, testing::Values(kConversions[1], kConversions[2]),
-                         conversionName);
+                         testing::PrintToStringParamName());
 
 }  // namespace

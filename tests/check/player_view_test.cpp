@@ -56,16 +56,16 @@ TEST(PrintsAsWritten, AgreesWithWhatTheInterpreterPrints) {
     Interpreter interpreter;
     QString source;
   } games[] = {{"probe3",
-                {TadsVersion::Tads3, false},
+                {TadsDialect::Tads3, false},
                 "#charset \"us-ascii\"\n#include <tads.h>\nmain(args) { \"" + probe + "\\n\"; }\n"},
-               {"probe2", {TadsVersion::Tads2, false}, tads2("")},
-               {"probe2h", {TadsVersion::Tads2, true}, tads2("\\H+")}};
+               {"probe2", {TadsDialect::Tads2, false}, tads2("")},
+               {"probe2h", {TadsDialect::Tads2, true}, tads2("\\H+")}};
   QTemporaryDir work;
   for (const auto& game : games) {
     SCOPED_TRACE(game.name);
     const QString source = work.filePath(game.name);
     ASSERT_TRUE(testfiles::writeFile(source + ".t", game.source.toUtf8()));
-    const bool tads3 = game.interpreter.version == TadsVersion::Tads3;
+    const bool tads3 = game.interpreter.dialect == TadsDialect::Tads3;
     const QString gameFile = source + (tads3 ? ".t3" : ".gam");
     const QString failure = tads3 ? tads.compileTads3(source, gameFile, false)
                                   : tads.compileTads2(source + ".t", gameFile);

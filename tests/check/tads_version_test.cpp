@@ -8,25 +8,23 @@
 
 namespace {
 
-TEST(TadsVersion, TellsTheVersionFromPreprocessorLinesThenFileNamesElseAssumesTads3) {
+TEST(TadsDialectDetection, TellsTheVersionFromPreprocessorLinesThenFileNamesElseAssumesTads3) {
   const struct {
     const char* firstLine;  ///< of the one source, "" for none
     const char* otherFile;  ///< a file beside it, "" for none
-    TadsVersion option;
+    std::optional<TadsDialect> option;
     const char* line;
   } cases[] = {
-      {"#include <adv3.h>", "", TadsVersion::Unknown,
-       "Read as TADS 3: \"a.t\" includes <adv3.h>.\n"},
-      {"  #include \"adv3Lite.h\"", "", TadsVersion::Unknown,
+      {"#include <adv3.h>", "", std::nullopt, "Read as TADS 3: \"a.t\" includes <adv3.h>.\n"},
+      {"  #include \"adv3Lite.h\"", "", std::nullopt,
        "Read as TADS 3: \"a.t\" includes <adv3Lite.h>.\n"},
-      {"#charset \"utf-8\"", "", TadsVersion::Unknown,
-       "Read as TADS 3: \"a.t\" has a #charset line.\n"},
-      {"#include <adv.t>", "", TadsVersion::Unknown, "Read as TADS 2: \"a.t\" includes <adv.t>.\n"},
-      {"#include <std.t>", "game.t3m", TadsVersion::Unknown,
+      {"#charset \"utf-8\"", "", std::nullopt, "Read as TADS 3: \"a.t\" has a #charset line.\n"},
+      {"#include <adv.t>", "", std::nullopt, "Read as TADS 2: \"a.t\" includes <adv.t>.\n"},
+      {"#include <std.t>", "game.t3m", std::nullopt,
        "Read as TADS 3: \"lib/game.t3m\" is a TADS 3 project file.\n"},
-      {"", "adv.t", TadsVersion::Unknown, "Read as TADS 2: the project holds \"lib/adv.t\".\n"},
-      {"#include <adv.t>", "", TadsVersion::Tads3, "Read as TADS 3 (--tads).\n"},
-      {"", "", TadsVersion::Unknown,
+      {"", "adv.t", std::nullopt, "Read as TADS 2: the project holds \"lib/adv.t\".\n"},
+      {"#include <adv.t>", "", TadsDialect::Tads3, "Read as TADS 3 (--tads).\n"},
+      {"", "", std::nullopt,
        "Read as TADS 3: nothing in the project names its version, so the check assumes TADS 3 "
        "(--tads=2 for a TADS 2 game).\n"},
   };
@@ -40,7 +38,7 @@ TEST(TadsVersion, TellsTheVersionFromPreprocessorLinesThenFileNamesElseAssumesTa
     SourceFolder folder;
     folder.files << ProjectFile{"a.t", "a", {QString::fromLatin1(c.firstLine), "x = 1;"}, {}, {}};
     EXPECT_EQ(c.line,
-              describeVersion(detectTadsVersion(root.path(), folder, c.option)).toStdString());
+              describeVersion(detectProjectDialect(root.path(), folder, c.option)).toStdString());
   }
 }
 

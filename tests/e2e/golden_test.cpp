@@ -1,20 +1,10 @@
-// One row per directory under cases/: the tool runs in a fresh copy of the
-// case's work/ folder and must leave exactly the recorded exit code, standard
-// error and files. Layout of a case directory:
-//   args             one argument per line (an empty file: no arguments)
-//   work/            optional: the starting content of the working directory
-//   expected_exit    the exit code, a decimal number
-//   expected_stderr  the bytes of standard error; ${WORK} stands for the
-//                    absolute path of the working directory
-//   expected/        optional: files that must exist after the run with
-//                    exactly these bytes, and the directories that hold them
-//   unchanged        optional marker: nothing else in the working directory
-//                    may be created, changed or removed
-// A file named .gitkeep in work/ or expected/ only stands for its directory,
-// which git would not keep empty. Standard output must stay empty.
+// The recorded cases of the three tools, one test per case folder: the tool
+// runs and must leave exactly the recorded exit code, streams and files. The
+// layout of a case folder is in docs/architecture.md ("Golden cases").
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "e2e/e2e_support.h"
@@ -26,31 +16,77 @@ using testfiles::readFile;
 using testfiles::readTree;
 using testfiles::Tree;
 
+struct Suite {
+  const char* name;
+  const char* tool;
+  const char* fixtures;  ///< the folder the tool runs in; empty: the work folder
+};
+
+const Suite kSuites[] = {{"e2e", BRISVANE_EXE, ""},
+                         {"check", BRISVANE_CHECK_EXE, BRISVANE_CHECK_FIXTURES},
+                         {"po", BRISVANE_PO_EXE, BRISVANE_PO_FIXTURES}};
+
+QString casesOf(const Suite& suite) {
+  return *suite.fixtures ? QString(suite.fixtures) + "/cases" : QString(BRISVANE_E2E_CASES);
+}
+
+std::vector<std::string> allCases() {
+  std::vector<std::string> cases;
+  for (const Suite& suite : kSuites) {
+    for (const std::string& name : testfiles::folderEntries(casesOf(suite)))
+      cases.push_back(suite.name + ('/' + name));
+  }
+  return cases;
+}
+
+// The PO files' creation dates read as DATE.
+Tree withoutDates(Tree tree) {
+  static const QRegularExpression date(QStringLiteral("(Creation-Date: )[-0-9]+ [0-9:]+\\+0000"));
+  for (auto it = tree.begin(); it != tree.end(); ++it) {
+    if (it.key().contains(QLatin1String(".po")))
+      it.value() = QString::fromUtf8(it.value()).replace(date, QStringLiteral("\\1DATE")).toUtf8();
+  }
+  return tree;
+}
+
 class GoldenCase : public testing::TestWithParam<std::string> {};
 
-TEST_P(GoldenCase, MatchesRecording) {
-  const QDir caseDir(QString(BRISVANE_E2E_CASES) + '/' + QString::fromStdString(GetParam()));
+TEST_P(GoldenCase, MatchesItsRecording) {
+  const QString param = QString::fromStdString(GetParam());
+  const Suite& suite = *std::find_if(std::begin(kSuites), std::end(kSuites), [&](const Suite& s) {
+    return param.startsWith(QString(s.name) + '/');
+  });
+  const QDir caseDir(casesOf(suite) + param.mid(param.indexOf('/')));
   const auto caseFile = [&](const char* name) { return readFile(caseDir.filePath(name)); };
-  for (const char* required : {"args", "expected_exit", "expected_stderr"}) {
-    ASSERT_TRUE(caseDir.exists(required)) << "missing " << required;
-  }
-  QTemporaryDir temp;
-  ASSERT_TRUE(temp.isValid());
-  // The tool prints absolute paths as the system resolves them.
-  const QString work = QDir(temp.path()).canonicalPath();
+  QTemporaryDir workDir, scratchDir;
+  ASSERT_TRUE(workDir.isValid() && scratchDir.isValid());
+  // The tools print absolute paths as the system resolves them.
+  const QString work = QDir(workDir.path()).canonicalPath();
+  const QString scratch = QDir(scratchDir.path()).canonicalPath();
   if (caseDir.exists("work")) {
     ASSERT_TRUE(e2e::copyTree(caseDir.filePath("work"), work));
   }
+  const QString runIn = *suite.fixtures ? QString(suite.fixtures) : work;
   const Tree before = readTree(work);
+  const Tree fixturesBefore = *suite.fixtures ? readTree(runIn) : Tree();
+  const auto argumentsOf = [&](const char* name) {
+    return QString::fromUtf8(caseFile(name))
+        .replace(QStringLiteral("$OUT"), scratch)
+        .split('\n', Qt::SkipEmptyParts);
+  };
+  const auto shown = [&](QByteArray bytes) {
+    return bytes.replace(work.toUtf8(), "${WORK}").replace(scratch.toUtf8(), "$OUT").toStdString();
+  };
 
-  QString args = QString::fromUtf8(caseFile("args"));
-  args.chop(args.endsWith('\n') ? 1 : 0);
-  const ProcessRun run = e2e::runTool(args.isEmpty() ? QStringList() : args.split('\n'), work);
+  const ProcessRun run = runProcess(suite.tool, argumentsOf("args"), runIn);
   ASSERT_TRUE(run.finished) << "the tool did not run to its end";
   EXPECT_EQ(caseFile("expected_exit").trimmed().toInt(), run.exitCode);
-  EXPECT_EQ(caseFile("expected_stderr").toStdString(),
-            QByteArray(run.standardError).replace(work.toUtf8(), "${WORK}").toStdString());
-  EXPECT_EQ("", run.standardOutput.toStdString());
+  EXPECT_EQ(caseFile("expected_stdout").toStdString(), shown(run.standardOutput));
+  EXPECT_EQ(caseFile("expected_stderr").toStdString(), shown(run.standardError));
+  if (caseDir.exists("new_args")) {
+    const ProcessRun newMode = runProcess(BRISVANE_EXE, argumentsOf("new_args"), runIn);
+    ASSERT_TRUE(newMode.finished) << newMode.standardError.constData();
+  }
 
   // Without the marker only the expected entries are compared; with it, the
   // whole tree must be the one before the run with the expected entries laid over.
@@ -63,10 +99,13 @@ TEST_P(GoldenCase, MatchesRecording) {
     if (after.contains(it.key())) got.insert(it.key(), after.value(it.key()));
   }
   EXPECT_EQ(listing(want), listing(got));
+  EXPECT_EQ(listing(readTree(caseDir.filePath("expected_out"), true)),
+            listing(withoutDates(readTree(scratch))));
+  if (*suite.fixtures) {
+    EXPECT_TRUE(readTree(runIn) == fixturesBefore) << "a fixture changed";
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenCase,
-                         testing::ValuesIn(testfiles::folderEntries(BRISVANE_E2E_CASES)),
-                         testfiles::caseName);
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenCase, testing::ValuesIn(allCases()), testfiles::caseName);
 
 }  // namespace

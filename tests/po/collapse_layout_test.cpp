@@ -37,23 +37,33 @@ struct LayoutCase {
 
 TEST(CollapseLayout, BreaksOnlyWhereFoldingGivesTheBodyBack) {
   const QVector<LayoutCase> cases = {
-      {"fills lines to the width", QStringLiteral("aaa bbb ccc ddd eee"), {},
+      {"fills lines to the width",
+       QStringLiteral("aaa bbb ccc ddd eee"),
+       {},
        {QStringLiteral("aaa bbb"), QStringLiteral("ccc ddd"), QStringLiteral("eee")}},
-      {"double spaces stay on one line", QStringLiteral("aaa  bbb ccc"), {},
+      {"double spaces stay on one line",
+       QStringLiteral("aaa  bbb ccc"),
+       {},
        {QStringLiteral("aaa  bbb"), QStringLiteral("ccc")}},
       {"no break inside an embedded expression",
-       QStringLiteral("see <<x ? 'a b' : 'c'>> ok"), {{4, 23}},
+       QStringLiteral("see <<x ? 'a b' : 'c'>> ok"),
+       {{4, 23}},
        {QStringLiteral("see"), QStringLiteral("<<x ? 'a b' : 'c'>>"), QStringLiteral("ok")}},
       {"no break after a line-break escape or in an escaped space",
-       QStringLiteral("aaaa\\n bb\\ cc dd"), {},
+       QStringLiteral("aaaa\\n bb\\ cc dd"),
+       {},
        {QStringLiteral("aaaa\\n bb\\ cc"), QStringLiteral("dd")}},
-      {"a lone semicolon or brace never starts a line", QStringLiteral("aaaaaaa ; bbbbbbb }"), {},
+      {"a lone semicolon or brace never starts a line",
+       QStringLiteral("aaaaaaa ; bbbbbbb }"),
+       {},
        {QStringLiteral("aaaaaaa ;"), QStringLiteral("bbbbbbb }")}},
-      {"a word longer than the width stands alone", QStringLiteral("a bbbbbbbbbbbbbb c"), {},
+      {"a word longer than the width stands alone",
+       QStringLiteral("a bbbbbbbbbbbbbb c"),
+       {},
        {QStringLiteral("a"), QStringLiteral("bbbbbbbbbbbbbb"), QStringLiteral("c")}},
   };
   for (const LayoutCase& c : cases) {
-    const QString laidOut = layOut(c.body, c.parts, frame(2, 12));
+    const QString laidOut = wrapToSourceLines(c.body, c.parts, frame(2, 12));
     EXPECT_EQ(folded(laidOut), c.body) << c.name;
     QStringList lines = laidOut.split(QLatin1Char('\n'));
     for (int i = 1; i < lines.size(); ++i) {
@@ -71,12 +81,12 @@ TEST(CollapseLayout, FrameTakesIndentWidthAndLineEndsFromTheSource) {
       "      old.\";\r\n");
   const int bodyBegin = source.indexOf(QLatin1Char('"')) + 1;
   const int bodyEnd = source.lastIndexOf(QLatin1Char('"'));
-  const LineFrame found = frameOf(source, bodyBegin, bodyEnd);
+  const LineFrame found = measureSourceFrame(source, bodyBegin, bodyEnd);
   EXPECT_EQ(found.firstColumn, 10);
   EXPECT_EQ(found.indent, QStringLiteral("      "));
   EXPECT_EQ(found.width, 36);
   EXPECT_EQ(found.lineBreak, QStringLiteral("\r\n"));
-  const QString laidOut = layOut(QStringLiteral("one two"), {}, found);
+  const QString laidOut = wrapToSourceLines(QStringLiteral("one two"), {}, found);
   EXPECT_EQ(laidOut, QStringLiteral("one two"));
 }
 

@@ -4,7 +4,8 @@
 # entries of double-quoted literals are pseudo-translated (podebug wraps each
 # text in "xxx"; single-quoted literals are often code and stay), the
 # translation is applied, and the copy compiles and prints the markers, also
-# in texts that span several lines in the source.
+# in texts that span several lines in the source. The template is checked
+# with msgfmt -c.
 #   bash play_adv3_test.sh BRISVANE_PO
 # Exit code 77 (a skip) where the TADS compilers or podebug are missing.
 set -euo pipefail
@@ -27,7 +28,22 @@ mkdir "$work/project"
 cp -r "$tads/lib/adv3" "$work/project/"
 cp "$tads"/lib/*.t "$tads"/lib/*.tl "$samples/sample.t" "$samples/bantest.t" "$work/project/"
 
-"$po" extract --root-dir="$work/project" -o "$work/game.pot"
+"$po" extract --root-dir="$work/project" -o "$work/game.pot" >/dev/null
+fail=0
+# The template names the game (its GameID), holds only texts with words, and
+# names every template part its declarations name.
+if msgfmt -c -o /dev/null "$work/game.pot" 2>&1 | grep -F Project-Id-Version; then
+  echo "FAIL: the template's Project-Id-Version is not the game's"
+  fail=1
+fi
+if grep -E '^msgid "(<\.p>|\\\\b|<Alpha\|-\|&><AlphaNum\|-\|&\|squote>\*)"$' "$work/game.pot"; then
+  echo "FAIL: entries without a word outside escapes, tags and patterns"
+  fail=1
+fi
+if grep -F 'template part' "$work/game.pot" | head -5 | grep .; then
+  echo "FAIL: template parts left unnamed"
+  fail=1
+fi
 msggrep -v -X -e 'single-quoted' "$work/game.pot" -o "$work/double.pot"
 podebug --rewrite=xxx -i "$work/double.pot" -o "$work/xxx.po" >/dev/null 2>&1
 "$po" apply --root-dir="$work/project" --po="$work/xxx.po" --res-dir="$work/copy"
@@ -43,7 +59,6 @@ fi
 printf '>look\n>credits\n>inventory\n>x me\n' >"$work/commands.cmd"
 "$bin/frob" -i plain -p -S -R "$work/commands.cmd" sample.t3 </dev/null >"$work/transcript.txt"
 
-fail=0
 expect() {  # expect TEXT WHAT
   if ! tr '\n' ' ' <"$work/transcript.txt" | tr -s ' ' | grep -qF -- "$1"; then
     echo "FAIL: the transcript lacks $2: $1"

@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
-#include <QMap>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
@@ -16,7 +14,7 @@
 #include "test_files.h"
 
 /// What the end-to-end tests of brisvane-po share: running it and the
-/// gettext tools, and reading PO files and whole trees.
+/// gettext tools, and reading PO files.
 namespace potest {
 
 inline QString fixture(const QString& relative) {
@@ -51,26 +49,6 @@ inline QVector<PoEntry> readEntries(const QString& path) {
   QString error;
   EXPECT_TRUE(readPoFile(path, entries, error)) << error.toStdString();
   return entries;
-}
-
-/// Every file below `root` by its relative path, with its bytes; folders as
-/// entries ending in "/" with no bytes, links as "-> " and their target.
-inline QMap<QString, QByteArray> readTree(const QString& root) {
-  QMap<QString, QByteArray> tree;
-  const QDir base(root);
-  QDirIterator entries(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                       QDirIterator::Subdirectories);
-  while (entries.hasNext()) {
-    const QString path = base.relativeFilePath(entries.next());
-    const QFileInfo info = entries.fileInfo();
-    if (info.isSymLink()) {
-      tree.insert(path, "-> " + base.relativeFilePath(info.symLinkTarget()).toUtf8());
-    } else {
-      tree.insert(info.isDir() ? path + QLatin1Char('/') : path,
-                  info.isDir() ? QByteArray() : testfiles::readFile(info.filePath()));
-    }
-  }
-  return tree;
 }
 
 }  // namespace potest

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "po/tads_text_rules.h"
+
 namespace {
 
 struct CheckCase {
@@ -19,13 +21,26 @@ TEST(TranslationCheck, AcceptsWhatReadsBackAndKeepsTheCode) {
   const QStringList ifElse = {"<<if lit>>", "<<else>>", "<<end>>"};
   const QVector<CheckCase> cases = {
       {"plain text", dq, {}, "Старая лампа.", true, "Старая лампа."},
-      {"escapes kept as written", dq, {}, "Он сказал \\\"да\\\".\\n", true, "Он сказал \\\"да\\\".\\n"},
-      {"a bare quote of its own kind is escaped", dq, {}, "Он сказал \"да\".", true,
+      {"escapes kept as written",
+       dq,
+       {},
+       "Он сказал \\\"да\\\".\\n",
+       true,
+       "Он сказал \\\"да\\\".\\n"},
+      {"a bare quote of its own kind is escaped",
+       dq,
+       {},
+       "Он сказал \"да\".",
+       true,
        "Он сказал \\\"да\\\"."},
       {"the other quote stays bare", sq, {}, "l'eau \"froide\"", true, "l\\'eau \"froide\""},
       {"a final lone backslash", dq, {}, "конец\\", false, ""},
       {"an escaped final backslash", dq, {}, "конец\\\\", true, "конец\\\\"},
-      {"an embedded expression moved", dq, {"<<lamp.name>>"}, "<<lamp.name>> тут.", true,
+      {"an embedded expression moved",
+       dq,
+       {"<<lamp.name>>"},
+       "<<lamp.name>> тут.",
+       true,
        "<<lamp.name>> тут."},
       {"an embedded expression removed", dq, {"<<lamp.name>>"}, "Лампа тут.", false, ""},
       {"an embedded expression changed", dq, {"<<lamp.name>>"}, "<<lamp.theName>> тут.", false, ""},
@@ -35,14 +50,18 @@ TEST(TranslationCheck, AcceptsWhatReadsBackAndKeepsTheCode) {
        "<<if lit>>Горит.<<else>>Нет.<<end>>"},
       {"control forms out of order", dq, ifElse, "<<else>>Нет.<<if lit>>Горит.<<end>>", false, ""},
       {"a control form removed", dq, ifElse, "<<if lit>>Горит.<<end>>", false, ""},
-      {"quotes inside an expression are code", dq, {"<<x ? 'a' : \"b\">>"},
-       "Это <<x ? 'a' : \"b\">>!", true, "Это <<x ? 'a' : \"b\">>!"},
+      {"quotes inside an expression are code",
+       dq,
+       {"<<x ? 'a' : \"b\">>"},
+       "Это <<x ? 'a' : \"b\">>!",
+       true,
+       "Это <<x ? 'a' : \"b\">>!"},
   };
   for (const CheckCase& c : cases) {
     LiteralShape shape;
     shape.quote = c.quote;
     shape.parts = c.sourceParts;
-    const CheckedTranslation checked = checkTranslation(c.translation, shape);
+    const CheckedTranslation checked = checkTranslation(c.translation, shape, MessageParameters());
     EXPECT_EQ(checked.ok, c.ok) << c.name << ": " << checked.reason.toStdString();
     if (c.ok) {
       EXPECT_EQ(checked.body, c.body) << c.name;
@@ -53,8 +72,9 @@ TEST(TranslationCheck, AcceptsWhatReadsBackAndKeepsTheCode) {
 }
 
 TEST(TranslationCheck, TripleQuotesEscapeOnlyARunThatWouldClose) {
-  EXPECT_EQ(escapeBareQuotes(QStringLiteral("say \"hi\" and \"\"\"no\""), QuoteKind::TripleDouble, {}),
-            QStringLiteral("say \"hi\" and \\\"\"\"no\""));
+  EXPECT_EQ(
+      escapeBareQuotes(QStringLiteral("say \"hi\" and \"\"\"no\""), QuoteKind::TripleDouble, {}),
+      QStringLiteral("say \"hi\" and \\\"\"\"no\""));
   EXPECT_EQ(escapeBareQuotes(QStringLiteral("it's"), QuoteKind::Single, {}),
             QStringLiteral("it\\'s"));
   EXPECT_EQ(escapeBareQuotes(QStringLiteral("it\\'s"), QuoteKind::Single, {}),
@@ -65,8 +85,9 @@ TEST(TranslationCheck, ALiteralInsideAnExpressionIsReadInItsPlace) {
   LiteralShape shape;
   shape.quote = QuoteKind::Single;
   shape.depth = 1;
-  EXPECT_TRUE(checkTranslation(QStringLiteral("ярко >> очень"), shape).ok);
-  EXPECT_EQ(checkTranslation(QStringLiteral("it's"), shape).body, QStringLiteral("it\\'s"));
+  EXPECT_TRUE(checkTranslation(QStringLiteral("ярко >> очень"), shape, MessageParameters()).ok);
+  EXPECT_EQ(checkTranslation(QStringLiteral("it's"), shape, MessageParameters()).body,
+            QStringLiteral("it\\'s"));
 }
 
 }  // namespace

@@ -1,93 +1,58 @@
+// A body read back on its own (the apply rule). That every body the lexer
+// reads reads back as the same literal is an invariant of every lexing
+// (literal_invariants.h); here, the bodies that do not stay one literal, and
+// the parts a translation may not change.
 #include "tadslex/literal_body.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
-#include "lex_test_support.h"
-
-TEST(LiteralBody, AcceptsOnlyABodyThatStaysOneLiteral) {
-  struct Case {
-    const char* body;
+// Its problem, or its text and parts (control forms marked `*`).
+TEST(LiteralBody, RefusesABodyThatDoesNotStayOneLiteral) {
+  const QuoteKind dq = QuoteKind::Double, sq = QuoteKind::Single;
+  const struct {
+    QByteArray body;
     QuoteKind quote;
-    bool ok;
-    const char* textOrProblem;
-  };
-  const std::vector<Case> cases = {
-      {"Une vieille lampe.", QuoteKind::Double, true, "Une vieille lampe."},
-      {"l'lampe", QuoteKind::Double, true, "l'lampe"},
-      {"", QuoteKind::Single, true, ""},
-      {"a \\\"b\\\"", QuoteKind::Double, true, "a \\\"b\\\""},
-      {"a\n   b", QuoteKind::Double, true, "a b"},
-      {"say \"hi\"", QuoteKind::TripleDouble, true, "say \"hi\""},
-      {"ends in '", QuoteKind::TripleSingle, true, "ends in '"},
-      {"<<if x>>a<<else>>b<<end>>", QuoteKind::Single, true, "<<if x>>a<<else>>b<<end>>"},
-      {"l'lampe", QuoteKind::Single, false,
-       "the text closes a single-quoted literal before its end"},
-      {"a \"b\"", QuoteKind::Double, false,
-       "the text closes a double-quoted literal before its end"},
-      {"ends in \\", QuoteKind::Double, false,
+    TadsDialect dialect;
+    const char* read;
+  } cases[] = {
+      {"<<one of>>a <<x.name>><<or>>b <<%d n>><<stopping>>", sq, TadsDialect::Tads3,
+       "<<one of>>a <<x.name>><<or>>b <<%d n>><<stopping>> | <<one of>>* <<x.name>> <<or>>* "
+       "<<%d n>> <<stopping>>*"},
+      {"a", QuoteKind::TripleDouble, TadsDialect::Tads2, "TADS 2 has no triple-quoted literals"},
+      {"l'lampe", sq, TadsDialect::Tads3, "the text closes a single-quoted literal before its end"},
+      {"a \"b\"", dq, TadsDialect::Tads3, "the text closes a double-quoted literal before its end"},
+      {"ends in \\", dq, TadsDialect::Tads3,
        "string literal opened on line 1 is left open at end of file"},
-      {"a\n;\nb", QuoteKind::Double, false,
+      {"a\n;\nb", dq, TadsDialect::Tads3,
        "string literal opened on line 1 appears unterminated: ';' stands alone on line 2"},
       // The closing quote opens a literal inside the expression.
-      {"a <<x", QuoteKind::Double, false,
+      {"a <<x", dq, TadsDialect::Tads3,
        "string literal opened on line 1 is left open at end of file"},
       // Two quotes after the opening one make it a triple quote.
-      {"\"\"x", QuoteKind::Double, false,
+      {"\"\"x", dq, TadsDialect::Tads3,
        "string literal opened on line 1 is left open at end of file"},
   };
-  for (const Case& c : cases) {
-    LiteralCheck check = checkLiteralBody(c.body, c.quote);
-    EXPECT_EQ(check.ok, c.ok) << c.body;
-    if (c.ok) {
-      EXPECT_EQ(check.text, QByteArray(c.textOrProblem)) << c.body;
-      EXPECT_TRUE(check.problem.isEmpty()) << c.body;
-    } else {
-      EXPECT_EQ(check.problem, QString::fromUtf8(c.textOrProblem)) << c.body;
-    }
+  for (const auto& c : cases) {
+    const LiteralCheck check = checkLiteralBody(c.body, c.quote, c.dialect);
+    QByteArray read = check.ok ? check.text : check.problem.toUtf8();
+    if (!check.embedded.isEmpty()) read += " |";
+    for (const QByteArray& part : check.embedded)
+      read += ' ' + part + (check.controlForms.contains(part) ? "*" : "");
+    EXPECT_EQ(c.read, read.toStdString()) << c.body.toStdString();
   }
 }
 
-TEST(LiteralBody, FoldsByTheSpacingAndDialectOfItsPlace) {
-  EXPECT_EQ(
-      checkLiteralBody("a\n  b", QuoteKind::Double, TadsDialect::Tads3, NewlineSpacing::Delete)
-          .text,
-      "ab");
-  EXPECT_EQ(
-      checkLiteralBody("a\n  b", QuoteKind::Double, TadsDialect::Tads3, NewlineSpacing::Preserve)
-          .text,
-      "a\n  b");
-  EXPECT_EQ(checkLiteralBody("a <<x>>", QuoteKind::Single, TadsDialect::Tads2).embedded.size(), 0);
-  EXPECT_FALSE(checkLiteralBody("a", QuoteKind::TripleDouble, TadsDialect::Tads2).ok);
-}
-
-TEST(LiteralBody, ListsEmbeddedPartsAndControlForms) {
-  LiteralCheck check =
-      checkLiteralBody("<<one of>>a <<x.name>><<or>>b <<%d n>><<stopping>>", QuoteKind::Double);
-  ASSERT_TRUE(check.ok);
-  EXPECT_EQ(check.embedded, (QVector<QByteArray>{"<<one of>>", "<<x.name>>", "<<or>>", "<<%d n>>",
-                                                 "<<stopping>>"}));
-  EXPECT_EQ(check.controlForms, (QVector<QByteArray>{"<<one of>>", "<<or>>", "<<stopping>>"}));
-}
-
+// What a translation's parts may not do that the messages of the apply
+// cases do not show: add one, or repeat one a different number of times.
 TEST(LiteralBody, ComparesEmbeddedPartsOfATranslation) {
   auto check = [](const char* body) { return checkLiteralBody(body, QuoteKind::Double); };
-  const LiteralCheck original = check("<<if lit>>The <<lamp.name>> of <<owner.name>><<end>>");
+  EXPECT_EQ(compareEmbeddedParts(check("<<a>> <<b>>"), check("<<b>> <<x>> <<a>>")).toStdString(),
+            "the embedded expression <<x>> is not in the msgid: remove it (<<...>> is code)");
   EXPECT_EQ(
-      compareEmbeddedParts(original, check("<<if lit>>La <<lamp.name>> de <<owner.name>><<end>>")),
-      QString());
-  EXPECT_EQ(
-      compareEmbeddedParts(original, check("<<if lit>><<owner.name>>'s <<lamp.name>><<end>>")),
-      QString());
-  EXPECT_EQ(compareEmbeddedParts(original, check("<<if lit>>La <<lamp.name>><<end>>")),
-            QString("the embedded expression <<owner.name>> is missing or changed"));
-  EXPECT_EQ(
-      compareEmbeddedParts(original, check("<<if lit>><<lamp.name>> <<owner.name>> <<x>><<end>>")),
-      QString("the embedded expression <<x>> was added"));
-  EXPECT_EQ(
-      compareEmbeddedParts(original, check("<<end>><<lamp.name>> <<owner.name>><<if lit>>")),
-      QString("the control forms (<<if>>, <<one of>>, ...) are not the same, in the same order"));
-  EXPECT_EQ(compareEmbeddedParts(check("<<a>> <<a>>"), check("<<a>>")),
-            QString("an embedded expression appears a different number of times"));
+      compareEmbeddedParts(check("<<a>> <<a>>"), check("<<a>>")).toStdString(),
+      "an embedded expression stands a different number of times than in the msgid: keep each as "
+      "often as the msgid has it");
+  EXPECT_EQ(compareEmbeddedParts(check("<<if a>><<b>> <<c>><<end>>"),
+                                 check("<<if a>><<c>>'s <<b>><<end>>")),
+            QString());
 }
