@@ -116,6 +116,27 @@ bool takeNumber(Cursor& c, quint32& value) {
   return digits > 0;
 }
 
+// The quote kind and position of a row.
+struct RowPosition {
+  bool doubleQuoted = false;
+  quint32 line = 0;
+  quint32 literal = 0;
+};
+
+// The quote flag, then line and literal after a separator each, then the
+// row's end, in the spellings of the document's form.
+template <int D, int S, int P, int E>
+bool takePosition(Cursor& c, const char (&doubleMark)[D], const char (&singleMark)[S],
+                  const char (&separator)[P], const char (&rowEnd)[E], RowPosition& position) {
+  if (c.take(doubleMark)) {
+    position.doubleQuoted = true;
+  } else if (!c.take(singleMark)) {
+    return false;
+  }
+  return c.take(separator) && takeNumber(c, position.line) && c.take(separator) &&
+         takeNumber(c, position.literal) && c.take(rowEnd);
+}
+
 // Characters that an XML parser refuses (non-characters, unpaired or paired
 // surrogates are not worth telling apart here) or that mark bytes that were
 // not UTF-8.
@@ -339,15 +360,42 @@ bool appendHtmlText(const HtmlText& text, QString& out, std::vector<char16_t>& s
   return true;
 }
 
+// What both forms' steps share: where in the document they are, and the
+// model they fill.
+class WrittenSteps {
+ protected:
+  enum class State { Start, Document, File, Chunk };
+
+  explicit WrittenSteps(DocumentModel& model) : model_(model) {}
+
+  // A step that takes a fixed text and goes on in state `next`.
+  Step enter(bool taken, State next) {
+    if (!taken) return Step::Failed;
+    state_ = next;
+    return Step::Read;
+  }
+
+  // A file heading read whole: the file before is complete.
+  Step openFile(const QString& name) {
+    if (!model_.isEmpty()) model_.last().squeeze();
+    model_.append(FileEntry());
+    model_.last().name = name;
+    return enter(true, State::File);
+  }
+
+  DocumentModel& model_;
+  State state_ = State::Start;
+};
+
 // The HTML page as the writer writes it: the header with the meta element
 // and blanks as they stand, a heading per file and chunk, a row per literal.
-class HtmlSteps {
+class HtmlSteps : WrittenSteps {
  public:
-  explicit HtmlSteps(DocumentModel& model) : model_(model) {}
+  explicit HtmlSteps(DocumentModel& model) : WrittenSteps(model) {}
 
   Step operator()(Cursor& c) {
     switch (state_) {
-      case State::Header:
+      case State::Start:
         return enter(c.take("<!DOCTYPE html>    <html>      <head>        <meta charset=\"utf-8\">"
                             "        <title>TADS doc</title>      </head>      <body>"),
                      State::Document);
@@ -365,24 +413,13 @@ class HtmlSteps {
   }
 
  private:
-  enum class State { Header, Document, File, Chunk };
-
-  Step enter(bool taken, State next) {
-    if (!taken) return Step::Failed;
-    state_ = next;
-    return Step::Read;
-  }
-
   Step takeFile(Cursor& c) {
     HtmlText text;
     QString name;
     if (!scanHtmlText(c, text) || !c.take("</h1>") || !appendHtmlText(text, name, scratch_)) {
       return Step::Failed;
     }
-    if (!model_.isEmpty()) model_.last().squeeze();
-    model_.append(FileEntry());
-    model_.last().name = name;
-    return enter(true, State::File);
+    return openFile(name);
   }
 
   Step takeChunk(Cursor& c) {
@@ -400,30 +437,19 @@ class HtmlSteps {
 
   Step takeRow(Cursor& c) {
     HtmlText text;
-    bool doubleQuoted = false;
-    quint32 lineIndex = 0;
-    quint32 literalIndex = 0;
-    if (!scanHtmlText(c, text) || !c.take("</td>") || !c.take("<td width=10%>")) {
-      return Step::Failed;
-    }
-    if (c.take("\"")) {
-      doubleQuoted = true;
-    } else if (!c.take("'")) {
-      return Step::Failed;
-    }
-    if (!c.take("/") || !takeNumber(c, lineIndex) || !c.take("/") || !takeNumber(c, literalIndex) ||
-        !c.take("</td></tr>")) {
+    RowPosition position;
+    if (!scanHtmlText(c, text) || !c.take("</td>") || !c.take("<td width=10%>") ||
+        !takePosition(c, "\"", "'", "/", "</td></tr>", position)) {
       return Step::Failed;
     }
     FileEntry& file = model_.last();
     const int at = file.texts.size();
     if (!appendHtmlText(text, file.texts, scratch_)) return Step::Failed;
-    file.appendRow(TextPlace{at, file.texts.size() - at}, doubleQuoted, lineIndex, literalIndex);
+    file.appendRow(TextPlace{at, file.texts.size() - at}, position.doubleQuoted, position.line,
+                   position.literal);
     return Step::Read;
   }
 
-  DocumentModel& model_;
-  State state_ = State::Header;
   std::vector<char16_t> scratch_;
 };
 
@@ -462,14 +488,14 @@ bool takeCsvName(Cursor& c, const char*& begin, int& size) {
 
 // The CSV document as the writer writes it: the title line, then one record
 // a line.
-class CsvSteps {
+class CsvSteps : WrittenSteps {
  public:
-  explicit CsvSteps(DocumentModel& model) : model_(model) {}
+  explicit CsvSteps(DocumentModel& model) : WrittenSteps(model) {}
 
   Step operator()(Cursor& c) {
     using namespace csvrecord;
     switch (state_) {
-      case State::Title:
+      case State::Start:
         return enter(c.take(kTitle), State::Document);
       case State::Document:
         if (c.take(kFile)) return takeFile(c);
@@ -485,22 +511,11 @@ class CsvSteps {
   }
 
  private:
-  enum class State { Title, Document, File, Chunk };
-
-  Step enter(bool taken, State next) {
-    if (!taken) return Step::Failed;
-    state_ = next;
-    return Step::Read;
-  }
-
   Step takeFile(Cursor& c) {
     const char* begin;
     int size;
     if (!takeCsvName(c, begin, size)) return Step::Failed;
-    if (!model_.isEmpty()) model_.last().squeeze();
-    model_.append(FileEntry());
-    model_.last().name = decodeCp1251(begin, size);
-    return enter(true, State::File);
+    return openFile(decodeCp1251(begin, size));
   }
 
   Step takeChunk(Cursor& c) {
@@ -534,29 +549,15 @@ class CsvSteps {
       size = size > 1 ? size - 2 : 0;
     }
     c.at = closing;
-    bool doubleQuoted = false;
-    quint32 lineIndex = 0;
-    quint32 literalIndex = 0;
-    if (!c.take("\";")) return Step::Failed;
-    if (c.take("1")) {
-      doubleQuoted = true;
-    } else if (!c.take("0")) {
-      return Step::Failed;
-    }
-    if (!c.take(";") || !takeNumber(c, lineIndex) || !c.take(";") || !takeNumber(c, literalIndex) ||
-        !c.take("\n")) {
-      return Step::Failed;
-    }
+    RowPosition position;
+    if (!c.take("\";") || !takePosition(c, "1", "0", ";", "\n", position)) return Step::Failed;
     if (empty) return Step::Read;
     FileEntry& file = model_.last();
     const TextPlace text{file.texts.size(), size};
     appendDecodedCp1251(begin, size, file.texts);
-    file.appendRow(text, doubleQuoted, lineIndex, literalIndex);
+    file.appendRow(text, position.doubleQuoted, position.line, position.literal);
     return Step::Read;
   }
-
-  DocumentModel& model_;
-  State state_ = State::Title;
 };
 
 bool readWritten(Window& window, bool html, DocumentModel& model) {

@@ -8,7 +8,7 @@ QList<LineEntry> FileEntry::entries() const {
 }
 
 TextPlace FileEntry::appendText(QStringView text) {
-  const TextPlace span{texts.size(), int(text.size())};
+  const TextPlace place{texts.size(), int(text.size())};
   const QChar* const own = texts.constData();
   if (text.data() >= own && text.data() < own + texts.size()) {
     // Growing the texts may move them: copy the piece out first.
@@ -16,7 +16,7 @@ TextPlace FileEntry::appendText(QStringView text) {
   } else {
     texts.append(text);
   }
-  return span;
+  return place;
 }
 
 void FileEntry::squeeze() {

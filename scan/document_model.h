@@ -56,10 +56,10 @@ struct FileEntry {
   QString name;
   QVector<ChunkEntry> chunks;
   QVector<LineRecord> rows;  ///< the rows of every chunk, in document order
-  QString texts;             ///< what the spans of rows and chunks point into
+  QString texts;             ///< what the places of rows and chunk names point into
 
-  QStringView textOf(TextPlace span) const {
-    return QStringView(texts.constData() + span.at, span.size);
+  QStringView textOf(TextPlace place) const {
+    return QStringView(texts.constData() + place.at, place.size);
   }
   QStringView textOf(const LineRecord& row) const { return textOf(row.text); }
   QStringView nameOf(const ChunkEntry& chunk) const { return textOf(chunk.name); }
@@ -93,6 +93,11 @@ struct FileEntry {
   /// Frees the room its vectors and string hold beyond their contents.
   void squeeze();
 };
+
+// Moved in memory as they are when their vectors grow.
+Q_DECLARE_TYPEINFO(TextPlace, Q_MOVABLE_TYPE);
+Q_DECLARE_TYPEINFO(LineRecord, Q_MOVABLE_TYPE);
+Q_DECLARE_TYPEINFO(ChunkEntry, Q_MOVABLE_TYPE);
 
 /// The text of a project, file by file, in walk or document order.
 using DocumentModel = QList<FileEntry>;
