@@ -2,7 +2,7 @@
 
 char* writeDecimal(char* out, quint32 number) {
   int digits = 1;
-  for (quint32 rest = number; rest >= 10; rest /= 10) ++digits;
+  for (quint32 bound = 10; digits < 10 && number >= bound; bound *= 10) ++digits;
   char* const end = out + digits;
   char* at = end;
   do {
