@@ -1,6 +1,7 @@
 #include "po/extract_run.h"
 
 #include "po/library_declarations.h"
+#include "po/play_notes.h"
 #include "po/po_catalog.h"
 #include "po/project_dialect.h"
 #include "po/project_sources.h"
@@ -45,6 +46,12 @@ int runExtract(const PoConfig& config, QTextStream& out, QTextStream& err) {
     builder.addFile(source.relativePath, file, lexed);
   }
   QString error;
+  const int carried =
+      config.playFrom.isEmpty() ? 0 : carryPlayNotes(config.playFrom, builder, error);
+  if (carried < 0) {
+    err << "brisvane-po: " << error << '\n';
+    return 1;
+  }
   if (!builder.write(config.output, error)) {
     err << "brisvane-po: " << error << '\n';
     return 1;
@@ -55,6 +62,9 @@ int runExtract(const PoConfig& config, QTextStream& out, QTextStream& err) {
   if (builder.wordlessCount() > 0) {
     out << "; " << counted(builder.wordlessCount(), "text", "texts")
         << " without words left out (escapes, tags, patterns)";
+  }
+  if (!config.playFrom.isEmpty()) {
+    out << "; " << carried << " play classes from " << config.playFrom;
   }
   out << '\n';
   return problems == 0 ? 0 : 1;

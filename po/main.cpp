@@ -6,6 +6,7 @@
 #include "po/check_run.h"
 #include "po/extract_run.h"
 #include "po/import_run.h"
+#include "po/play_run.h"
 #include "po/po_command_line.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -45,6 +46,8 @@ int main(int argc, char* argv[]) {
       return runApply(config, out, err);
     case PoConfig::Command::Check:
       return runCheck(config, out, err);
+    case PoConfig::Command::Play:
+      return runPlay(config, out, err);
     case PoConfig::Command::Import:
       break;
   }

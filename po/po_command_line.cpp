@@ -19,6 +19,8 @@ const char kGeneral[] =
     "  apply    write a translated copy of the project from a PO file\n"
     "  check    check every translation of a PO file as TADS text, writing nothing\n"
     "  import   turn a corrected get-mode document into a PO file\n"
+    "  play     build and play copies of the game to learn which texts the player\n"
+    "           reads and which change the game, into a PO template\n"
     "\n"
     "Run 'brisvane-po COMMAND --help' for the options of a command.\n"
     "\n"
@@ -34,6 +36,12 @@ const char kApply[] =
     "Writes a complete copy of the project into a new folder, every literal whose\n"
     "entry has a translation that is not fuzzy carrying it. Refused translations\n"
     "are listed with their file and line and their literals keep the source text.";
+const char kPlay[] =
+    "Builds and plays the project as it stands, then copies in which entries carry\n"
+    "stand-in translations, and writes the extract template with each entry's\n"
+    "class as a comment: shown in play, changing it changes the game, or not\n"
+    "reached in play. With --po, also plays the translated copy and reports what\n"
+    "of it is still untranslated.";
 const char kCheck[] =
     "Checks every translation of a PO file as apply does, at every place its\n"
     "text stands in the project: escapes, embedded expressions and control forms,\n"
@@ -78,6 +86,10 @@ QList<QCommandLineOption> optionsOf(PoConfig::Command command) {
                              "'definition': the enclosing definition's name "
                              "becomes each entry's msgctxt.",
                              "definition")
+              << valueOption("play-from",
+                             "An earlier play template whose classes carry over "
+                             "to the entries whose text is unchanged.",
+                             "file.pot")
               << valueOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                              "The template to write.", "file");
       break;
@@ -95,6 +107,38 @@ QList<QCommandLineOption> optionsOf(PoConfig::Command command) {
     case PoConfig::Command::Check:
       options << fromCharsetOption() << libDirOption()
               << valueOption("po", "The translated PO file to check.", "file");
+      break;
+    case PoConfig::Command::Play:
+      options << fromCharsetOption() << libDirOption()
+              << valueOption("build", "The shell command that builds a copy, run in its root.",
+                             "command")
+              << valueOption("run",
+                             "The shell command that plays it; its standard output is "
+                             "the transcript.",
+                             "command")
+              << valueOption("commands",
+                             "A walkthrough, one command a line, given to the run "
+                             "command's standard input as the game asks for it "
+                             "(for TADS 2, whose interpreter pages).",
+                             "file")
+              << valueOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                             "The template to write.", "file")
+              << valueOption("po", "A translated PO file whose copy is also played and reported.",
+                             "file")
+              << valueOption("report",
+                             "An HTML page of the transcript, each stretch coloured by "
+                             "where it comes from.",
+                             "file")
+              << valueOption("to-charset", "How --po's copy is written, as apply writes it.",
+                             "auto|source|utf-8")
+              << valueOption("jobs",
+                             "Copies built and played at once (default: the number of "
+                             "processors).",
+                             "n")
+              << valueOption("timeout",
+                             "Seconds after which a build or run is stopped "
+                             "(default: 120).",
+                             "seconds");
       break;
     case PoConfig::Command::Import:
       options << valueOption("format", "The document's format: html or csv.", "html|csv")
@@ -119,6 +163,8 @@ bool commandNamed(const QString& name, PoConfig::Command& command) {
     command = PoConfig::Command::Check;
   } else if (name == QLatin1String("import")) {
     command = PoConfig::Command::Import;
+  } else if (name == QLatin1String("play")) {
+    command = PoConfig::Command::Play;
   } else {
     return false;
   }
@@ -151,6 +197,37 @@ void takeTargetCharset(const QString& value, PoConfig& config, QString& error) {
   }
 }
 
+/// The value of a numeric option that must be at least `least`, or `fallback`.
+int count(const QCommandLineParser& parser, const char* name, int least, int fallback,
+          QString& error) {
+  if (!parser.isSet(QString::fromLatin1(name))) return fallback;
+  const QString text = parser.value(QString::fromLatin1(name));
+  bool ok = false;
+  const int value = text.toInt(&ok);
+  if ((!ok || value < least) && error.isEmpty()) {
+    error = QStringLiteral("--%1 must be a whole number of at least %2, not '%3'")
+                .arg(QString::fromLatin1(name))
+                .arg(least)
+                .arg(text);
+  }
+  return value;
+}
+
+void takePlayValues(const QCommandLineParser& parser, PoConfig& config, QString& error) {
+  PlaySettings& play = config.play;
+  play.build = required(parser, "build", error);
+  play.run = required(parser, "run", error);
+  config.output = required(parser, "o", error);
+  play.commands = parser.value(QStringLiteral("commands"));
+  config.poFile = parser.value(QStringLiteral("po"));
+  play.report = parser.value(QStringLiteral("report"));
+  play.jobs = count(parser, "jobs", 1, 0, error);
+  play.timeout = count(parser, "timeout", 1, 120, error);
+  if (parser.isSet(QStringLiteral("to-charset"))) {
+    takeTargetCharset(parser.value(QStringLiteral("to-charset")), config, error);
+  }
+}
+
 /// Reads the values every subcommand's options hold into `config`.
 void takeValues(const QCommandLineParser& parser, PoConfig& config, QString& error) {
   config.rootDir = required(parser, "root-dir", error);
@@ -163,6 +240,7 @@ void takeValues(const QCommandLineParser& parser, PoConfig& config, QString& err
       }
       config.contextByDefinition = parser.isSet(QStringLiteral("context"));
       config.output = required(parser, "o", error);
+      config.playFrom = parser.value(QStringLiteral("play-from"));
       break;
     }
     case PoConfig::Command::Apply:
@@ -174,6 +252,9 @@ void takeValues(const QCommandLineParser& parser, PoConfig& config, QString& err
       break;
     case PoConfig::Command::Check:
       config.poFile = required(parser, "po", error);
+      break;
+    case PoConfig::Command::Play:
+      takePlayValues(parser, config, error);
       break;
     case PoConfig::Command::Import: {
       const QString format = required(parser, "format", error);
@@ -213,7 +294,7 @@ PoRequest parsePoCommandLine(const QStringList& arguments, PoConfig& config, QSt
     return PoRequest::Version;
   }
   if (first.isEmpty()) {
-    error = QStringLiteral("a command is required: extract, apply, check or import");
+    error = QStringLiteral("a command is required: extract, apply, check, import or play");
     return PoRequest::UsageError;
   }
   if (!commandNamed(first, config.command)) {
@@ -249,6 +330,7 @@ QString poUsage(const QString& topic) {
   const char* description = command == PoConfig::Command::Extract ? kExtract
                             : command == PoConfig::Command::Apply ? kApply
                             : command == PoConfig::Command::Check ? kCheck
+                            : command == PoConfig::Command::Play  ? kPlay
                                                                   : kImport;
   parser.setApplicationDescription(QString::fromLatin1(description));
   QString text = parser.helpText();

@@ -8,9 +8,19 @@
 #include "formats/document_format.h"
 #include "tadslex/tads_lexer.h"
 
+/// The options of `brisvane-po play` (see po/play_run.h).
+struct PlaySettings {
+  QString build;      ///< --build: the shell command that builds a copy
+  QString run;        ///< --run: the shell command that plays it
+  QString commands;   ///< --commands: a walkthrough fed as the game asks
+  QString report;     ///< --report: the HTML page
+  int jobs = 0;       ///< --jobs; 0: the number of processors
+  int timeout = 120;  ///< --timeout, in seconds
+};
+
 /// The settings of one brisvane-po run. Paths are kept as typed.
 struct PoConfig {
-  enum class Command { Extract, Apply, Check, Import };
+  enum class Command { Extract, Apply, Check, Import, Play };
   /// apply --to-charset: what a changed file is written in.
   enum class TargetCharset {
     Auto,    ///< UTF-8 where the file's own character set would not show the text
@@ -30,6 +40,8 @@ struct PoConfig {
   TargetCharset toCharset = TargetCharset::Auto;  ///< apply --to-charset
   DocumentFormat format = DocumentFormat::Html;   ///< import --format
   QString inDoc;                                  ///< import --in-doc
+  QString playFrom;  ///< extract --play-from: an earlier play template
+  PlaySettings play;  ///< play's own options
 };
 
 /// What the command line asks for.

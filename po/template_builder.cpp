@@ -272,7 +272,25 @@ void TemplateBuilder::addTo(PoBuilder& po, int number, const std::vector<int>& p
     if (notes.startsWith(note) || notes.contains('\n' + note)) continue;
     notes += note;
   }
-  po.setComments(message, notes);
+  po.setComments(message, notes + addedNotes_.value(number));
+}
+
+QByteArray TemplateBuilder::context(int number) const {
+  const Entry& entry = entries_[number];
+  QByteArray text = sliceOf(texts_, entry.context.begin, entry.context.size);
+  if (!text.isNull()) text.detach();  // a copy that outlives the buffer
+  return text;
+}
+
+QByteArray TemplateBuilder::msgid(int number) const {
+  const Entry& entry = entries_[number];
+  QByteArray text = sliceOf(texts_, entry.msgid.begin, entry.msgid.size);
+  text.detach();  // a copy that outlives the buffer
+  return text;
+}
+
+void TemplateBuilder::addNote(int number, const QString& note) {
+  addedNotes_[number] += note.toUtf8() + '\n';
 }
 
 QVector<PoEntry> TemplateBuilder::entries() {

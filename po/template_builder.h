@@ -2,6 +2,7 @@
 #define BRISVANE_PO_TEMPLATE_BUILDER_H
 
 #include <QByteArray>
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QVector>
@@ -43,6 +44,11 @@ class TemplateBuilder {
   int entryCount() const { return int(entries_.size()); }
   /// Distinct texts left out because they hold no words.
   int wordlessCount() const { return wordless_.size(); }
+  /// The msgctxt (null when none) and msgid of entry `number`, in UTF-8.
+  QByteArray context(int number) const;
+  QByteArray msgid(int number) const;
+  /// Adds the "#." line `note` to entry `number`, after the notes of its places.
+  void addNote(int number, const QString& note);
 
   /// The entries gathered so far, for a caller that fills in translations.
   QVector<PoEntry> entries();
@@ -112,6 +118,7 @@ class TemplateBuilder {
   /// Entries by a hash of context and text, in an open-addressed table of
   /// (hash, entry number + 1) pairs.
   std::vector<std::pair<uint, int>> slots_;
+  QHash<int, QByteArray> addedNotes_;  ///< by entry number, each line with its line feed
 };
 
 #endif

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "po/library_declarations.h"
+#include "po/play_notes.h"
 #include "po/po_catalog.h"
 #include "po/project_dialect.h"
 #include "po/source_file.h"
@@ -31,6 +32,7 @@ int prepareTranslation(const PoConfig& config, const QString& usage, Translation
     err << error << '\n';
     return 1;
   }
+  warnGameChanging(entries, config.poFile, err);
   run.table.reset(new TranslationTable(entries));
   run.sources = listProjectSources(config.rootDir, config.ignoreList);
   run.settings.dialect = projectDialect(config, run.sources).dialect;

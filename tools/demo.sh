@@ -8,7 +8,8 @@
 #   4. brisvane-po takes the example TADS 3 game in examples/tads3/game to a PO
 #      template, merges the prepared Russian translation onto it, applies it
 #      into examples/out/game-ru/ and, where the TADS compilers are built,
-#      compiles and plays the translated game.
+#      compiles and plays the translated game, and learns with play which
+#      texts the player reads and which change the game.
 # Installs what is missing and builds first (into build/, or the folder given
 # as the first argument). Works from any directory.
 set -euo pipefail
@@ -87,6 +88,22 @@ if [[ -n "${BRISVANE_TADS_DIR:-}" && -x "$bin/t3make" && -x "$bin/frob" ]]; then
   bash tads3/play.sh out/game-ru utf-8 >out/transcript-ru.txt
   sed -n '1,40p' out/transcript-ru.txt
   echo "   ... the whole transcript: examples/out/transcript-ru.txt"
+
+  echo
+  echo "== brisvane-po play: which texts of tads3/game the player reads and which change"
+  echo "   the game, learnt by building and playing copies; then what of the Russian"
+  echo "   translation the player still reads in English"
+  tads=$BRISVANE_TADS_DIR
+  "$po" play --root-dir=tads3/game -o out/play.pot --po=out/ru.po \
+    --report=out/play.html \
+    --build="$bin/t3make -q -FC -Fy obj -Fo obj -FL $tads/lib -FI $tads/include -o game.t3 \
+-D LANGUAGE=en_us -D MESSAGESTYLE=neu -lib system -lib adv3/adv3 -source start -source street \
+-source shop" \
+    --run="$bin/frob -i plain -p -S -k utf-8 -R $PWD/tads3/commands.cmd game.t3" \
+    2>out/play.log >out/play.txt
+  grep -v '^  from no entry' out/play.txt
+  echo "   ... the template with the classes: examples/out/play.pot; the transcript coloured"
+  echo "   by where each stretch comes from: examples/out/play.html"
 else
   echo "== TADS compilers not found: the translated game is not compiled"
   echo "   (set BRISVANE_TADS_DIR to the folder that holds bin/t3make; see README)."

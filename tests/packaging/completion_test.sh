@@ -27,8 +27,9 @@ brisvane-check|brisvane-check --format |csv html
 brisvane-check|brisvane-check --format=|csv html
 brisvane-check|brisvane-check --root-dir ga|game
 brisvane-check|brisvane-check --root-dir=ga|game
-brisvane-po|brisvane-po |--help --version apply check extract import
+brisvane-po|brisvane-po |--help --version apply check extract import play
 brisvane-po|brisvane-po apply --to-charset=|auto source utf-8
+brisvane-po|brisvane-po play --jo|--jobs=
 brisvane-po|brisvane-po extract --ro|--root-dir=
 brisvane-po|brisvane-po import --format=|csv html
 brisvane-po|brisvane-po apply --root-dir=ga|game
