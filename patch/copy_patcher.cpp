@@ -107,7 +107,9 @@ bool fillLineBytes(const char* line, int size, const FileEntry& file, const Line
   const char* const end = line + size;
   char closing = 0;
   int begin = 0;
-  for (const char* at = nextLookedAt(line, end); at < end; at = nextLookedAt(at + 1, end)) {
+  for (const char* at = line;; ++at) {
+    at = nextLookedAt(at, end);
+    if (at == end) break;
     const char c = *at;
     if (c == '<') {
       if (startsWithMarker(at, end)) return false;

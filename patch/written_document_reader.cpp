@@ -317,8 +317,11 @@ int decodeUtf8(const char* begin, const char* end, bool entities, char16_t* out)
           ++in;
         }
       } else if (b >= 0xC2 && b < 0xE0 && stop - in >= 2 && (in[1] & 0xC0) == 0x80) {
-        *o++ = char16_t(((b & 0x1F) << 6) | (in[1] & 0x3F));
-        in += 2;
+        // A word of Cyrillic is a run of such pairs.
+        do {
+          *o++ = char16_t(((in[0] & 0x1F) << 6) | (in[1] & 0x3F));
+          in += 2;
+        } while (stop - in >= 2 && in[0] >= 0xC2 && in[0] < 0xE0 && (in[1] & 0xC0) == 0x80);
       } else if (b >= 0xE0 && b < 0xF0 && stop - in >= 3 && (in[1] & 0xC0) == 0x80 &&
                  (in[2] & 0xC0) == 0x80) {
         const unsigned u = ((b & 0x0F) << 12) | ((in[1] & 0x3F) << 6) | (in[2] & 0x3F);
@@ -438,7 +441,7 @@ class HtmlSteps : WrittenSteps {
   Step takeRow(Cursor& c) {
     HtmlText text;
     RowPosition position;
-    if (!scanHtmlText(c, text) || !c.take("</td>") || !c.take("<td width=10%>") ||
+    if (!scanHtmlText(c, text) || !c.take("</td><td width=10%>") ||
         !takePosition(c, "\"", "'", "/", "</td></tr>", position)) {
       return Step::Failed;
     }
