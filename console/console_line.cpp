@@ -86,7 +86,7 @@ bool AsciiLines::appendQuoted(const char* fixed, QStringView text) {
   *at++ = '"';
   *at++ = ' ';
   *at++ = '\n';
-  end(at);
+  finishLine(at);
   return true;
 }
 

@@ -59,9 +59,9 @@ class AsciiLines {
   ~AsciiLines() { flush(); }
 
   /// Room for a line of at most `size` bytes, line feed included; the
-  /// line is taken with `end` just behind its line feed.
+  /// line is taken with `finishLine` just behind its line feed.
   char* room(int size);
-  void end(char* lineEnd) { size_ = int(lineEnd - buffer_.data()); }
+  void finishLine(char* lineEnd) { size_ = int(lineEnd - buffer_.data()); }
   /// Appends `fixed`, then `text` in double quotes and a space (as a console
   /// line of those pieces shows them) and a line feed; false, with nothing
   /// appended, when `text` holds a character beyond ASCII.

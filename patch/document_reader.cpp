@@ -122,7 +122,7 @@ void printPositionLine(const LineRecord& row, AsciiLines& lines) {
   end = writeDecimal(end, row.literalIndex);
   *end++ = ' ';
   *end++ = '\n';
-  lines.end(end);
+  lines.finishLine(end);
 }
 
 // "File name: " or "Chunk name: " and the name, as a console line of the

@@ -87,9 +87,9 @@ void appendLineLiterals(const QString& line, quint32 lineIndex, FileEntry& file,
     // entity, and that of a single-quoted one in its source form. Most texts
     // hold no marker and go into the file's texts as they stand.
     const TextPlace text = masked.contains(QLatin1Char('<'))
-                              ? file.appendText(respelled(masked.toString(), kMarker,
-                                                          span.doubleQuoted ? kEntity : kEscape))
-                              : file.appendText(masked);
+                               ? file.appendText(respelled(masked.toString(), kMarker,
+                                                           span.doubleQuoted ? kEntity : kEscape))
+                               : file.appendText(masked);
     file.appendRow(text, span.doubleQuoted, lineIndex, literalIndex++);
   }
 }
