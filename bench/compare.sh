@@ -71,13 +71,18 @@ row() {  # label ratio-text
     'BEGIN { printf "| %-22s | %7.3f | %7.3f | %8.1f | %s |\n", n, w, c, k / 1024, r }'
 }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+# Extra memory: the peak less that of a run on an empty project, as a
+# multiple of the document.
+memory() {  # label exe-label format
+  local base=${peak["$2 new empty"]}
+  ratio "$(( (peak["$1"] - base) * 1024 ))" "$(stat -c %s "$work/doc.$3")"
+}
 for exe in "${exes[@]}"; do
   n=$(basename "$exe")
   for f in html csv; do
-    row "$n get $f" "$(ratio "${cpu[$n get $f]}" "${cpu[xgettext -a]}") xgettext, $(ratio "${cpu[$n get $f]}" "${cpu[tar read]}") tar read"
+    row "$n get $f" "$(ratio "${cpu[$n get $f]}" "${cpu[xgettext -a]}") xgettext, $(ratio "${cpu[$n get $f]}" "${cpu[tar read]}") tar read, memory $(memory "$n get $f" "$n" $f) doc"
     copy=$(awk -v a="${cpu[tar copy]}" -v b="${cpu[cat doc.$f]}" 'BEGIN { print a + b }')
-    extra=$(( (peak[$n new $f] - peak[$n new empty]) * 1024 ))
-    row "$n new $f" "$(ratio "${cpu[$n new $f]}" "$copy") copy+cat, memory $(ratio "$extra" "$(stat -c %s "$work/doc.$f")") doc"
+    row "$n new $f" "$(ratio "${cpu[$n new $f]}" "$copy") copy+cat, memory $(memory "$n new $f" "$n" $f) doc"
   done
   row "$n new empty" ""
 done

@@ -2,7 +2,7 @@
 
 namespace {
 
-bool beyondAscii(const QString& text) {
+bool beyondAscii(QStringView text) {
   for (const QChar c : text) {
     if (c.unicode() > 127) return true;
   }
@@ -13,10 +13,9 @@ bool beyondAscii(const QString& text) {
 // ASCII, cut short: a literal when one has such a character, else a line.
 QString sample(const ProjectFile& file) {
   QString text;
-  for (const ChunkEntry& chunk : file.chunks) {
-    for (const LineEntry& literal : chunk.lines) {
-      if (text.isEmpty() && beyondAscii(literal.text)) text = literal.text;
-    }
+  for (const LineRecord& literal : file.literals.rows) {
+    const QStringView literalText = file.literals.textOf(literal);
+    if (text.isEmpty() && beyondAscii(literalText)) text = literalText.toString();
   }
   for (int i = 0; i < file.lines.size() && text.isEmpty(); ++i) {
     if (beyondAscii(file.lines[i])) text = file.lines[i].trimmed();

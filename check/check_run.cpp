@@ -20,7 +20,7 @@ namespace {
 
 int rowCount(const DocumentModel& model) {
   int rows = 0;
-  for (const FileEntry& section : model) rows += rowsOf(section).size();
+  for (const FileEntry& section : model) rows += section.rows.size();
   return rows;
 }
 
@@ -56,7 +56,9 @@ QStringList quoteNotes(const TolerantReading& reading, DocumentFormat format) {
   if (format != DocumentFormat::Csv || !reading.getModeForm) return {};
   int rows = 0;
   for (const FileEntry& section : reading.model) {
-    for (const LineEntry& row : rowsOf(section)) rows += row.text.contains(QLatin1Char('"'));
+    for (const LineRecord& row : section.rows) {
+      rows += section.textOf(row).contains(QLatin1Char('"'));
+    }
   }
   if (rows == 0) return {};
   return {QStringLiteral("Note: %1 text%2 of this CSV file hold%3 double quotes, which get mode "

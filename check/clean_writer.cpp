@@ -7,13 +7,12 @@ namespace {
 DocumentModel withCsvQuotes(DocumentModel model) {
   const QChar quote = QLatin1Char('"');
   for (FileEntry& section : model) {
-    for (ChunkEntry& chunk : section.chunks) {
-      for (LineEntry& row : chunk.lines) {
-        if (row.text.isEmpty() || (row.text.startsWith(quote) && row.text.endsWith(quote))) {
-          row.text = quote + row.text + quote;
-        }
+    section = rebuilt(section, [&](LineEntry row, FileEntry& copy) {
+      if (row.text.isEmpty() || (row.text.startsWith(quote) && row.text.endsWith(quote))) {
+        row.text = quote + row.text + quote;
       }
-    }
+      copy.appendRow(row);
+    });
   }
   return model;
 }

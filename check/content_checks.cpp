@@ -126,7 +126,7 @@ void checkLine(const ProjectFile& file, quint32 lineIndex, const QVector<LineEnt
 
 void checkFile(const ProjectFile& file, const FileEntry& section, Findings& findings) {
   QMap<quint32, QVector<LineEntry>> rowsByLine;
-  for (const LineEntry& row : rowsOf(section)) rowsByLine[row.lineIndex].append(row);
+  for (const LineEntry& row : section.entries()) rowsByLine[row.lineIndex].append(row);
   for (auto line = rowsByLine.constBegin(); line != rowsByLine.constEnd(); ++line) {
     checkLine(file, line.key(), line.value(), findings);
   }

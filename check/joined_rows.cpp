@@ -17,17 +17,15 @@ const QRegExp kRecordEnd(QStringLiteral(
 QList<JoinedRow> findJoinedRows(const DocumentModel& model) {
   QList<JoinedRow> joined;
   for (const FileEntry& section : model) {
-    for (const ChunkEntry& chunk : section.chunks) {
-      for (const LineEntry& row : chunk.lines) {
-        QRegExp matcher(kRecordEnd);
-        int at = matcher.indexIn(row.text);
-        if (at < 0) continue;
-        JoinedRow found{section.name, row, {}};
-        for (; at >= 0; at = matcher.indexIn(row.text, at + matcher.matchedLength())) {
-          found.swallowed << qMakePair(matcher.cap(1).toUInt(), matcher.cap(2).toUInt());
-        }
-        joined << found;
+    for (const LineEntry& row : section.entries()) {
+      QRegExp matcher(kRecordEnd);
+      int at = matcher.indexIn(row.text);
+      if (at < 0) continue;
+      JoinedRow found{section.name, row, {}};
+      for (; at >= 0; at = matcher.indexIn(row.text, at + matcher.matchedLength())) {
+        found.swallowed << qMakePair(matcher.cap(1).toUInt(), matcher.cap(2).toUInt());
       }
+      joined << found;
     }
   }
   return joined;
@@ -39,46 +37,43 @@ DocumentModel withJoinedRowsRestored(DocumentModel model, const QList<JoinedRow>
     for (FileEntry& section : model) {
       if (section.name != join.section) continue;
       QSet<QString> present;
-      for (const ChunkEntry& chunk : section.chunks) {
-        for (const LineEntry& row : chunk.lines) {
-          present.insert(rowKey(QString(), row.lineIndex, row.literalIndex));
-        }
+      for (const LineRecord& row : section.rows) {
+        present.insert(rowKey(QString(), row.lineIndex, row.literalIndex));
       }
-      for (ChunkEntry& chunk : section.chunks) {
-        for (int i = 0; i < chunk.lines.size(); ++i) {
-          LineEntry& row = chunk.lines[i];
-          if (row.lineIndex != join.row.lineIndex || row.literalIndex != join.row.literalIndex ||
-              row.text != join.row.text) {
+      section = rebuilt(section, [&](LineEntry row, FileEntry& copy) {
+        if (row.lineIndex != join.row.lineIndex || row.literalIndex != join.row.literalIndex ||
+            row.text != join.row.text) {
+          copy.appendRow(row);
+          return;
+        }
+        const auto source =
+            sourceLiterals.constFind(rowKey(section.name, row.lineIndex, row.literalIndex));
+        if (source != sourceLiterals.constEnd()) row.text = source->text;
+        for (const auto& position : join.swallowed) {
+          const auto taken =
+              sourceLiterals.constFind(rowKey(section.name, position.first, position.second));
+          if (taken == sourceLiterals.constEnd() ||
+              present.contains(rowKey(QString(), position.first, position.second))) {
             continue;
           }
-          const auto source =
-              sourceLiterals.constFind(rowKey(section.name, row.lineIndex, row.literalIndex));
-          if (source != sourceLiterals.constEnd()) row.text = source->text;
-          for (const auto& position : join.swallowed) {
-            const auto taken =
-                sourceLiterals.constFind(rowKey(section.name, position.first, position.second));
-            if (taken == sourceLiterals.constEnd() ||
-                present.contains(rowKey(QString(), position.first, position.second))) {
-              continue;
-            }
-            chunk.lines.insert(i++, *taken);
-          }
+          copy.appendRow(*taken);
         }
-      }
+        copy.appendRow(row);
+      });
     }
   }
   // A swallowed row the document still holds keeps its source text too.
   for (const JoinedRow& join : joined) {
     for (FileEntry& section : model) {
       if (section.name != join.section) continue;
-      for (ChunkEntry& chunk : section.chunks) {
-        for (LineEntry& row : chunk.lines) {
-          if (!join.swallowed.contains(qMakePair(row.lineIndex, row.literalIndex))) continue;
+      section = rebuilt(section, [&](LineEntry row, FileEntry& copy) {
+        if (join.swallowed.contains(qMakePair(row.lineIndex, row.literalIndex))) {
           const auto source =
               sourceLiterals.constFind(rowKey(section.name, row.lineIndex, row.literalIndex));
           if (source != sourceLiterals.constEnd()) row.text = source->text;
         }
-      }
+        copy.appendRow(row);
+      });
     }
   }
   return model;

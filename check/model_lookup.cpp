@@ -4,12 +4,6 @@
 
 #include "docread/tolerant_reading.h"
 
-QList<LineEntry> rowsOf(const FileEntry& section) {
-  QList<LineEntry> rows;
-  for (const ChunkEntry& chunk : section.chunks) rows += chunk.lines;
-  return rows;
-}
-
 QList<const ProjectFile*> firstOfEachName(const QList<const ProjectFile*>& files) {
   QList<const ProjectFile*> first;
   QSet<QString> seen;
@@ -24,10 +18,8 @@ QList<const ProjectFile*> firstOfEachName(const QList<const ProjectFile*>& files
 QHash<QString, LineEntry> indexSourceLiterals(const QList<const ProjectFile*>& files) {
   QHash<QString, LineEntry> index;
   for (const ProjectFile* file : firstOfEachName(files)) {
-    for (const ChunkEntry& chunk : file->chunks) {
-      for (const LineEntry& literal : chunk.lines) {
-        index.insert(rowKey(file->baseName, literal.lineIndex, literal.literalIndex), literal);
-      }
+    for (const LineEntry& literal : file->literals.entries()) {
+      index.insert(rowKey(file->baseName, literal.lineIndex, literal.literalIndex), literal);
     }
   }
   return index;

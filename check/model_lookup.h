@@ -8,9 +8,6 @@
 #include "check/project_tree.h"
 #include "scan/document_model.h"
 
-/// Every row of a section, chunk after chunk, in document order.
-QList<LineEntry> rowsOf(const FileEntry& section);
-
 /// The files a section applies to in new mode: the first of each base name,
 /// in walk order.
 QList<const ProjectFile*> firstOfEachName(const QList<const ProjectFile*>& files);

@@ -22,16 +22,13 @@ bool switchesHtmlModeOn(const SourceFolder& root) {
 QHash<QString, QString> indexEscapedLiterals(const QList<const ProjectFile*>& files) {
   QHash<QString, QString> index;
   for (const ProjectFile* file : firstOfEachName(files)) {
-    for (const ChunkEntry& chunk : file->chunks) {
-      for (const LineEntry& literal : chunk.lines) {
-        if (!literal.doubleQuoted) continue;
-        const ScannedLine scanned =
-            scanLine(file->lines.value(static_cast<int>(literal.lineIndex)));
-        const LiteralSpan span = scanned.literals.value(static_cast<int>(literal.literalIndex));
-        const QString marked = scanned.masked.mid(span.begin, span.end - span.begin);
-        if (!marked.contains(QLatin1String("QUOTE>"))) continue;
-        index.insert(rowKey(file->baseName, literal.lineIndex, literal.literalIndex), marked);
-      }
+    for (const LineRecord& literal : file->literals.rows) {
+      if (!literal.doubleQuoted) continue;
+      const ScannedLine scanned = scanLine(file->lines.value(static_cast<int>(literal.lineIndex)));
+      const LiteralSpan span = scanned.literals.value(static_cast<int>(literal.literalIndex));
+      const QString marked = scanned.masked.mid(span.begin, span.end - span.begin);
+      if (!marked.contains(QLatin1String("QUOTE>"))) continue;
+      index.insert(rowKey(file->baseName, literal.lineIndex, literal.literalIndex), marked);
     }
   }
   return index;
@@ -59,7 +56,7 @@ Findings checkPlayerView(const SourceFolder& root, const DocumentModel& meant,
   for (const ProjectFile* file : firstOfEachName(files)) {
     const FileEntry* section = findFileEntry(meant, file->baseName);
     if (!section) continue;
-    for (const LineEntry& row : rowsOf(*section)) {
+    for (const LineEntry& row : section->entries()) {
       const auto source =
           escaped.constFind(rowKey(file->baseName, row.lineIndex, row.literalIndex));
       if (source == escaped.constEnd()) continue;
@@ -91,13 +88,11 @@ Findings checkPlayerView(const SourceFolder& root, const DocumentModel& meant,
 
 DocumentModel withSourceEscapes(DocumentModel model, const QHash<QString, QString>& escaped) {
   for (FileEntry& section : model) {
-    for (ChunkEntry& chunk : section.chunks) {
-      for (LineEntry& row : chunk.lines) {
-        const auto source =
-            escaped.constFind(rowKey(section.name, row.lineIndex, row.literalIndex));
-        if (source != escaped.constEnd()) row.text = restoreEscapes(row.text, *source).text;
-      }
-    }
+    section = rebuilt(section, [&](LineEntry row, FileEntry& copy) {
+      const auto source = escaped.constFind(rowKey(section.name, row.lineIndex, row.literalIndex));
+      if (source != escaped.constEnd()) row.text = restoreEscapes(row.text, *source).text;
+      copy.appendRow(row);
+    });
   }
   return model;
 }

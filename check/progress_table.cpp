@@ -23,16 +23,14 @@ FileProgress measureFile(const ProjectFile& file, const DocumentModel& meant) {
   FileProgress progress;
   progress.path = file.path;
   QHash<QString, QString> sourceTexts;
-  for (const ChunkEntry& chunk : file.chunks) {
-    for (const LineEntry& literal : chunk.lines) {
-      ++progress.rows;
-      progress.words += countWords(literal.text);
-      sourceTexts.insert(rowKey(QString(), literal.lineIndex, literal.literalIndex), literal.text);
-    }
+  for (const LineEntry& literal : file.literals.entries()) {
+    ++progress.rows;
+    progress.words += countWords(literal.text);
+    sourceTexts.insert(rowKey(QString(), literal.lineIndex, literal.literalIndex), literal.text);
   }
   const FileEntry* section = findFileEntry(meant, file.baseName);
   if (!section) return progress;
-  for (const LineEntry& row : rowsOf(*section)) {
+  for (const LineEntry& row : section->entries()) {
     ++progress.inDocument;
     const auto source = sourceTexts.constFind(rowKey(QString(), row.lineIndex, row.literalIndex));
     if (source == sourceTexts.constEnd() || *source == row.text) continue;

@@ -34,7 +34,7 @@ class TreeBuilder final : public SourceVisitor {
     const QString text = decodeSourceBytes(std::move(bytes));
     file.lines = text.split(QLatin1Char('\n'));
     QStringList warnings;  // the main tool's to print, not this tool's
-    file.chunks = detectChunks(text, warnings);
+    detectChunks(text, file.literals, warnings);
     open_.last().files.append(file);
     return Next::GoOn;
   }

@@ -13,7 +13,7 @@ struct ProjectFile {
   QString path;              ///< relative to the root, "/"-separated (rooms/hall.t)
   QString baseName;          ///< the key by which new mode finds its section
   QStringList lines;         ///< the text split at line feeds, as new mode patches it
-  QList<ChunkEntry> chunks;  ///< what get mode would write for it today
+  FileEntry literals;        ///< what get mode would write for it today
   SourceCharset charset;     ///< the character set its bytes name for themselves
   bool beyondAscii = false;  ///< it holds bytes above 127 besides a byte-order mark
 };

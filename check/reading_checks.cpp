@@ -23,7 +23,7 @@ QStringList patched(const ProjectFile& file, const FileEntry& section) {
 // appears twice keeps its rows in document order.
 QMap<Position, QList<QString>> rowsOnLines(const FileEntry& section, const QSet<quint32>& lines) {
   QMap<Position, QList<QString>> rows;
-  for (const LineEntry& row : rowsOf(section)) {
+  for (const LineEntry& row : section.entries()) {
     if (lines.contains(row.lineIndex)) rows[{row.lineIndex, row.literalIndex}] << row.text;
   }
   return rows;

@@ -1,11 +1,18 @@
 #include "console/decimal_text.h"
 
-void appendDecimal(QString& text, quint32 number) {
-  char digits[10];
-  int at = sizeof digits;
+char* writeDecimal(char* out, quint32 number) {
+  int digits = 1;
+  for (quint32 bound = 10; digits < 10 && number >= bound; bound *= 10) ++digits;
+  char* const end = out + digits;
+  char* at = end;
   do {
-    digits[--at] = static_cast<char>('0' + number % 10);
+    *--at = static_cast<char>('0' + number % 10);
     number /= 10;
   } while (number != 0);
-  text += QLatin1String(digits + at, static_cast<int>(sizeof digits) - at);
+  return end;
+}
+
+void appendDecimal(QString& text, quint32 number) {
+  char digits[10];
+  text += QLatin1String(digits, int(writeDecimal(digits, number) - digits));
 }

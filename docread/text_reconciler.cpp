@@ -32,15 +32,15 @@ DocumentModel reconcileWithProject(const TolerantReading& reading,
                                    const QHash<QString, LineEntry>& sourceLiterals) {
   DocumentModel model = reading.model;
   for (FileEntry& section : model) {
-    for (ChunkEntry& chunk : section.chunks) {
-      for (LineEntry& row : chunk.lines) {
-        const auto source =
-            sourceLiterals.constFind(rowKey(section.name, row.lineIndex, row.literalIndex));
-        if (source == sourceLiterals.constEnd()) continue;
+    section = rebuilt(section, [&](LineEntry row, FileEntry& copy) {
+      const auto source =
+          sourceLiterals.constFind(rowKey(section.name, row.lineIndex, row.literalIndex));
+      if (source != sourceLiterals.constEnd()) {
         row.doubleQuoted = source->doubleQuoted;
         if (reading.whiteSpaceCollapsed) row.text = reconcileText(row.text, source->text);
       }
-    }
+      copy.appendRow(row);
+    });
   }
   return model;
 }

@@ -151,13 +151,14 @@ class CsvInterpreter {
   void take(const CsvRecord& record) {
     const QString recordName = record.field(0).text.trimmed();
     if (recordName == nameOf(kFile) && !record.field(1).text.isEmpty()) {
-      reading_.model.append(FileEntry{record.field(1).text, {}});
+      reading_.model.append(FileEntry());
+      reading_.model.last().name = record.field(1).text;
     } else if (recordName == nameOf(kChunk) && !record.field(1).text.isEmpty()) {
       if (reading_.model.isEmpty()) {
         note(record, QStringLiteral("a CHUNK record stands before any FILE record"));
         return;
       }
-      reading_.model.last().chunks.append(ChunkEntry{record.field(1).text, {}});
+      reading_.model.last().appendChunk(record.field(1).text);
     } else if (recordName == nameOf(kLine)) {
       takeLine(record);
     }

@@ -69,7 +69,8 @@ class HtmlWalker {
       if (!isElement(child)) continue;
       const QString name = nameOf(child);
       if (name == QLatin1String("h1")) {
-        reading_.model.append(FileEntry{textOf(child), {}});
+        reading_.model.append(FileEntry());
+        reading_.model.last().name = textOf(child);
         noteMarkup(child,
                    QStringLiteral("the file heading \"%1\"").arg(reading_.model.last().name));
       } else if (name == QLatin1String("h2")) {
@@ -88,10 +89,9 @@ class HtmlWalker {
       note(heading, QStringLiteral("a chunk heading stands before any file heading"));
       return;
     }
-    reading_.model.last().chunks.append(ChunkEntry{textOf(heading), {}});
-    noteMarkup(
-        heading,
-        QStringLiteral("the chunk heading \"%1\"").arg(reading_.model.last().chunks.last().name));
+    const QString name = textOf(heading);
+    reading_.model.last().appendChunk(name);
+    noteMarkup(heading, QStringLiteral("the chunk heading \"%1\"").arg(name));
   }
 
   void noteMarkup(const xmlNode* element, const QString& what) {

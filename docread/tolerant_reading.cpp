@@ -30,8 +30,8 @@ bool parsePosition(QString options, LineEntry& entry) {
 
 bool appendRow(DocumentModel& model, const LineEntry& entry) {
   if (model.isEmpty()) return false;
-  QList<ChunkEntry>& chunks = model.last().chunks;
-  if (chunks.isEmpty()) chunks.append(ChunkEntry());
-  chunks.last().lines.append(entry);
+  FileEntry& section = model.last();
+  if (section.chunks.isEmpty()) section.appendChunk(QStringView());
+  section.appendRow(entry);
   return true;
 }

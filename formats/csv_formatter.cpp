@@ -14,15 +14,15 @@ using namespace csvrecord;
 
 void CSVFormatter::writeHeader(QTextStream& out) { out << textOf(kTitle); }
 
-void CSVFormatter::writeFileStart(QTextStream& out, QString name) {
+void CSVFormatter::writeFileStart(QTextStream& out, QStringView name) {
   out << textOf(kFile) << name << '\n';
 }
 
-void CSVFormatter::writeChunkStart(QTextStream& out, QString name) {
+void CSVFormatter::writeChunkStart(QTextStream& out, QStringView name) {
   out << textOf(kChunk) << name << '\n';
 }
 
-void CSVFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
+void CSVFormatter::writeLine(QTextStream& out, QStringView text, bool doubleQuoted,
                              unsigned int lineIndex, unsigned int literalIndex) {
   // One piece per row: the stream's work per insertion outweighs the row's.
   QString row;
@@ -39,8 +39,8 @@ void CSVFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
   out << row;
 }
 
-void CSVFormatter::writeChunkEnd(QTextStream& out, QString) { out << textOf(kEndChunk); }
+void CSVFormatter::writeChunkEnd(QTextStream& out, QStringView) { out << textOf(kEndChunk); }
 
-void CSVFormatter::writeFileEnd(QTextStream& out, QString) { out << "\n\n"; }
+void CSVFormatter::writeFileEnd(QTextStream& out, QStringView) { out << "\n\n"; }
 
 void CSVFormatter::writeFooter(QTextStream& out) { out << '\n'; }

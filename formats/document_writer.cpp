@@ -9,11 +9,12 @@ void writeDocument(QTextStream& out, const DocumentModel& model, SerializeFormat
   for (const FileEntry& file : model) {
     formatter.writeFileStart(out, file.name);
     for (const ChunkEntry& chunk : file.chunks) {
-      formatter.writeChunkStart(out, chunk.name);
-      for (const LineEntry& line : chunk.lines) {
-        formatter.writeLine(out, line.text, line.doubleQuoted, line.lineIndex, line.literalIndex);
+      formatter.writeChunkStart(out, file.nameOf(chunk));
+      for (const LineRecord& row : file.rowsOf(chunk)) {
+        formatter.writeLine(out, file.textOf(row), row.doubleQuoted, row.lineIndex,
+                            row.literalIndex);
       }
-      formatter.writeChunkEnd(out, chunk.name);
+      formatter.writeChunkEnd(out, file.nameOf(chunk));
     }
     formatter.writeFileEnd(out, file.name);
   }

@@ -7,12 +7,19 @@
 
 HtmlFormatter htmlFormatter;
 
-QString escapeCellText(QString text) {
-  // Most texts hold none of the three characters; spare them three passes.
-  const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+namespace {
+
+bool needsEscaping(QStringView text) {
+  return std::any_of(text.cbegin(), text.cend(), [](QChar c) {
     return c == QLatin1Char('&') || c == QLatin1Char('<') || c == QLatin1Char('>');
   });
-  if (plain) return text;
+}
+
+}  // namespace
+
+QString escapeCellText(QString text) {
+  // Most texts hold none of the three characters; spare them three passes.
+  if (!needsEscaping(text)) return text;
   text.replace(QLatin1Char('&'), QLatin1String("&amp;"));
   text.replace(QLatin1Char('<'), QLatin1String("&lt;"));
   text.replace(QLatin1Char('>'), QLatin1String("&gt;"));
@@ -26,22 +33,25 @@ void HtmlFormatter::writeHeader(QTextStream& out) {
          "        <title>TADS doc</title>      </head>      <body>";
 }
 
-void HtmlFormatter::writeFileStart(QTextStream& out, QString name) {
+void HtmlFormatter::writeFileStart(QTextStream& out, QStringView name) {
   out << "<h1>" << name << "</h1>";
 }
 
-void HtmlFormatter::writeChunkStart(QTextStream& out, QString name) {
-  out << "<h2>" << name
-      << "</h2><table border=\"1\" cellpadding=\"1\" cellspacing=\"1\"><tbody>";
+void HtmlFormatter::writeChunkStart(QTextStream& out, QStringView name) {
+  out << "<h2>" << name << "</h2><table border=\"1\" cellpadding=\"1\" cellspacing=\"1\"><tbody>";
 }
 
-void HtmlFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
+void HtmlFormatter::writeLine(QTextStream& out, QStringView text, bool doubleQuoted,
                               unsigned int lineIndex, unsigned int literalIndex) {
   // One piece per row: the stream's work per insertion outweighs the row's.
   QString row;
   row.reserve(text.size() + 64);
   row += QLatin1String("<tr><td>");
-  row += escapeCellText(text);
+  if (needsEscaping(text)) {
+    row += escapeCellText(text.toString());
+  } else {
+    row += text;
+  }
   row += QLatin1String("</td><td width=10%>");
   row += QLatin1Char(doubleQuoted ? '"' : '\'');
   row += QLatin1Char('/');
@@ -52,10 +62,12 @@ void HtmlFormatter::writeLine(QTextStream& out, QString text, bool doubleQuoted,
   out << row;
 }
 
-void HtmlFormatter::writeChunkEnd(QTextStream& out, QString) {
+void HtmlFormatter::writeChunkEnd(QTextStream& out, QStringView) {
   out << "</tbody></table><p>&nbsp;</p>";
 }
 
-void HtmlFormatter::writeFileEnd(QTextStream& out, QString) { out << "<p>&nbsp;</p><p>&nbsp;</p>"; }
+void HtmlFormatter::writeFileEnd(QTextStream& out, QStringView) {
+  out << "<p>&nbsp;</p><p>&nbsp;</p>";
+}
 
 void HtmlFormatter::writeFooter(QTextStream& out) { out << "</body></html>"; }

@@ -9,12 +9,12 @@ class HtmlFormatter : public SerializeFormatter {
  public:
   void setStreamCodec(QTextStream& stream) override;
   void writeHeader(QTextStream& out) override;
-  void writeFileStart(QTextStream& out, QString name) override;
-  void writeChunkStart(QTextStream& out, QString name) override;
-  void writeLine(QTextStream& out, QString text, bool doubleQuoted, unsigned int lineIndex,
+  void writeFileStart(QTextStream& out, QStringView name) override;
+  void writeChunkStart(QTextStream& out, QStringView name) override;
+  void writeLine(QTextStream& out, QStringView text, bool doubleQuoted, unsigned int lineIndex,
                  unsigned int literalIndex) override;
-  void writeChunkEnd(QTextStream& out, QString name) override;
-  void writeFileEnd(QTextStream& out, QString name) override;
+  void writeChunkEnd(QTextStream& out, QStringView name) override;
+  void writeFileEnd(QTextStream& out, QStringView name) override;
   void writeFooter(QTextStream& out) override;
   /// Nine fixed clean-up replacements that make a written or editor-saved
   /// page well-formed XHTML (see html_normaliser.cpp).

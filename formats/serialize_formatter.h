@@ -15,12 +15,12 @@ class SerializeFormatter {
   /// Sets the stream's text codec to the format's encoding.
   virtual void setStreamCodec(QTextStream& stream) = 0;
   virtual void writeHeader(QTextStream& out) = 0;
-  virtual void writeFileStart(QTextStream& out, QString name) = 0;
-  virtual void writeChunkStart(QTextStream& out, QString name) = 0;
-  virtual void writeLine(QTextStream& out, QString text, bool doubleQuoted,
+  virtual void writeFileStart(QTextStream& out, QStringView name) = 0;
+  virtual void writeChunkStart(QTextStream& out, QStringView name) = 0;
+  virtual void writeLine(QTextStream& out, QStringView text, bool doubleQuoted,
                          unsigned int lineIndex, unsigned int literalIndex) = 0;
-  virtual void writeChunkEnd(QTextStream& out, QString name) = 0;
-  virtual void writeFileEnd(QTextStream& out, QString name) = 0;
+  virtual void writeChunkEnd(QTextStream& out, QStringView name) = 0;
+  virtual void writeFileEnd(QTextStream& out, QStringView name) = 0;
   virtual void writeFooter(QTextStream& out) = 0;
   /// The whole corrected document rewritten as XHTML for the reader.
   virtual QString preprocess(QString document) = 0;

@@ -12,7 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   silenceConsole();
   const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size));
   QStringList warnings;
-  const QList<ChunkEntry> chunks = detectChunks(text, warnings);
+  FileEntry file;
+  detectChunks(text, file, warnings);
+  const QVector<ChunkEntry>& chunks = file.chunks;
 
   const QStringList lines = text.split(QLatin1Char('\n'));
   QList<int> headers;  // header lines that start an emitted chunk
@@ -24,12 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   require(chunks.size() == headers.size(), "one chunk per header line followed by a line");
   for (int k = 0; k < chunks.size(); ++k) {
-    require(chunks[k].name == lines[headers[k]], "chunk name is its header line");
+    require(file.nameOf(chunks[k]) == lines[headers[k]], "chunk name is its header line");
     const qint64 first = headers[k] + 1;
     const qint64 last = k + 1 < headers.size() ? headers[k + 1] : lines.size() - 1;
     qint64 previousLine = -1;
     qint64 previousLiteral = -1;
-    for (const LineEntry& entry : chunks[k].lines) {
+    for (const LineRecord& entry : file.rowsOf(chunks[k])) {
       const qint64 line = entry.lineIndex;
       require(line >= first && line <= last, "literal lies within its chunk");
       require(line >= previousLine, "literal lines increase");

@@ -39,20 +39,19 @@ void checkCopyPatcher(const uint8_t* data, size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), int(size));
   const QString text = decodeCp1251(bytes.constData(), bytes.size());
   const QStringList sourceLines = text.split(QLatin1Char('\n'));
-  ChunkEntry chunk;
+  QList<LineEntry> rows;
   QStringList warnings;
   for (int i = 0; i < sourceLines.size(); ++i) {
-    for (LineEntry entry : extractLineLiterals(sourceLines[i], i, warnings)) {
+    for (LineEntry entry : extractLineLiterals(sourceLines[i], quint32(i), warnings)) {
       entry.text = entry.text.isEmpty() ? QStringLiteral("\u0416") : entry.text + entry.text;
-      chunk.lines.append(entry);
+      rows.append(entry);
     }
   }
   const uint8_t shape = size > 0 ? data[0] : 0;
-  if (shape & 1) std::reverse(chunk.lines.begin(), chunk.lines.end());
-  if ((shape & 2) && !chunk.lines.isEmpty())
-    chunk.lines.append(chunk.lines[shape % chunk.lines.size()]);
-  if ((shape & 4) && !chunk.lines.isEmpty()) chunk.lines.removeAt(shape % chunk.lines.size());
-  const FileEntry file{QStringLiteral("f"), {chunk}};
+  if (shape & 1) std::reverse(rows.begin(), rows.end());
+  if ((shape & 2) && !rows.isEmpty()) rows.append(rows[shape % rows.size()]);
+  if ((shape & 4) && !rows.isEmpty()) rows.removeAt(shape % rows.size());
+  const FileEntry file = reference::fileOf(QStringLiteral("f"), {{QStringLiteral("c"), rows}});
 
   bool encoded = false;
   QStringList byteWarnings;
@@ -72,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const qint32 lineIndex = qint32(size);
 
   QStringList warnings;
-  const QList<LineEntry> entries = extractLineLiterals(line, lineIndex, warnings);
+  const QList<LineEntry> entries = extractLineLiterals(line, quint32(lineIndex), warnings);
   const int extractWarnings = warnings.size();
   warnings.clear();
   const QString lineTemplate = makeLineTemplate(line, warnings);

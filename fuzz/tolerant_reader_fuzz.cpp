@@ -19,12 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 #endif
   QSet<QString> rows;
   for (const FileEntry& file : reading.model) {
-    for (const ChunkEntry& chunk : file.chunks) {
-      for (const LineEntry& row : chunk.lines) {
-        require(!row.text.contains(QLatin1Char('\n')) && !row.text.contains(QLatin1Char('\r')),
-                "no text keeps a line break");
-        rows.insert(rowKey(file.name, row.lineIndex, row.literalIndex));
-      }
+    for (const LineRecord& row : file.rows) {
+      const QStringView text = file.textOf(row);
+      require(!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')),
+              "no text keeps a line break");
+      rows.insert(rowKey(file.name, row.lineIndex, row.literalIndex));
     }
   }
   for (auto it = reading.quirks.cbegin(); it != reading.quirks.cend(); ++it)

@@ -9,7 +9,9 @@
 //   bit 1 set:   the rest makes a model (texts and names separated by 0x01,
 //                in code page 1251), which the writer turns into a document;
 //                with bit 2 set, the next two bytes then change one byte of
-//                it (position, new value) before it is read.
+//                it (position, new value) before it is read;
+//   bits 3 to 7: the size of the pieces in which the direct way reads the
+//                document a second time (1 to 32 bytes), to the same end.
 #include "fuzz_support.h"
 #include "patch/written_document_reader.h"
 #include "reference_paths.h"
@@ -38,13 +40,14 @@ DocumentModel modelOf(const QByteArray& data) {
     return sanitised(decodeCp1251(bytes.constData(), bytes.size()), name);
   };
   while (next < pieces.size() && model.size() < 2) {
-    model.append(FileEntry{piece(true), {}});
-    while (next < pieces.size() && model.last().chunks.size() < 2) {
-      model.last().chunks.append(ChunkEntry{piece(true), {}});
+    model.append(FileEntry());
+    FileEntry& file = model.last();
+    file.name = piece(true);
+    while (next < pieces.size() && file.chunks.size() < 2) {
+      file.appendChunk(piece(true));
       for (int i = 0; i < 3 && next < pieces.size(); ++i) {
         const QString text = piece(false);
-        model.last().chunks.last().lines.append(
-            LineEntry{text, text.size() % 2 == 0, quint32(text.size() * 7), quint32(i)});
+        file.appendRow(LineEntry{text, text.size() % 2 == 0, quint32(text.size() * 7), quint32(i)});
       }
     }
   }
@@ -72,6 +75,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   DocumentModel direct;
   const bool directly = readWrittenDocument(document, html, direct);
+  QBuffer buffer(&document);
+  buffer.open(QIODevice::ReadOnly);
+  DocumentModel pieced;
+  require(readWrittenDocument(buffer, html, pieced, 1 + (data[0] >> 3)) == directly,
+          "read in pieces, the document is read directly or not as read whole");
+  if (directly)
+    require(reference::described(pieced) == reference::described(direct),
+            "read in pieces, the records are those read whole");
   const QString normalising = reference::readBack(format, document, true);
   require(reference::readBack(format, document, false) == normalising,
           "the same records and console lines both ways");

@@ -5,9 +5,11 @@
 #include <QTextStream>
 #include <QXmlStreamReader>
 #include <climits>
+#include <cstring>
 #include <utility>
 
 #include "console/console_line.h"
+#include "console/decimal_text.h"
 #include "formats/html_formatter.h"
 #include "formats/serialize_formatter.h"
 #include "patch/written_document_reader.h"
@@ -43,6 +45,7 @@ struct Reading {
 };
 
 void readFileHeading(QXmlStreamReader& xml, Reading& reading) {
+  if (!reading.model.isEmpty()) reading.model.last().squeeze();
   reading.model.append(FileEntry());
   reading.model.last().name = elementText(xml);
   ++reading.records;
@@ -57,9 +60,7 @@ void readChunkHeading(QXmlStreamReader& xml, Reading& reading) {
     reading.warn(line);
     return;
   }
-  QList<ChunkEntry>& chunks = model.last().chunks;
-  chunks.append(ChunkEntry());
-  chunks.last().name = elementText(xml);
+  model.last().appendChunk(elementText(xml));
   ++reading.records;
 }
 
@@ -79,9 +80,6 @@ void readRow(QXmlStreamReader& xml, Reading& reading) {
   LineEntry entry;
   xml.readNext();
   entry.text = elementText(xml);
-  // The reader grows element text with room to spare; the model keeps
-  // every row of the document, so hold each text at its own size.
-  entry.text.squeeze();
   xml.readNext();
   const QString options = elementText(xml);
   QStringList line;
@@ -92,7 +90,7 @@ void readRow(QXmlStreamReader& xml, Reading& reading) {
     // A row before any chunk heading of its file has no chunk to belong to.
     ConsoleLine(line) << "Warning! Line outside any chunk skipped: " << quoted(entry.text);
   } else {
-    model.last().chunks.last().lines.append(entry);
+    model.last().appendRow(entry);
     ++reading.records;
     return;
   }
@@ -105,17 +103,34 @@ void readRow(QXmlStreamReader& xml, Reading& reading) {
 bool readDirectly(QTextStream& in, SerializeFormatter* formatter, DocumentModel& model) {
   QIODevice* device = in.device();
   if (preprocessLogging || !device || device->isSequential() || device->pos() != 0) return false;
-  const bool html = formatter == &htmlFormatter;
-  {
-    const QByteArray bytes = device->readAll();
-    if (readWrittenDocument(bytes, html, model)) {
-      printReaderLines(model, {});
-      return true;
-    }
+  if (readWrittenDocument(*device, formatter == &htmlFormatter, model)) {
+    printReaderLines(model, {});
+    return true;
   }
   model.clear();
   in.seek(0);
   return false;
+}
+
+// The line of a row, as ConsoleLine() << "ln: " << lineIndex << literalIndex
+// would make it ("ln:  L N "): one per row of the document.
+void printPositionLine(const LineRecord& row, AsciiLines& lines) {
+  char* const line = lines.room(32);
+  std::memcpy(line, "ln:  ", 5);
+  char* end = writeDecimal(line + 5, row.lineIndex);
+  *end++ = ' ';
+  end = writeDecimal(end, row.literalIndex);
+  *end++ = ' ';
+  *end++ = '\n';
+  lines.finishLine(end);
+}
+
+// "File name: " or "Chunk name: " and the name, as a console line of the
+// two.
+void printNameLine(const char* fixed, QStringView name, AsciiLines& lines) {
+  if (lines.appendQuoted(fixed, name)) return;
+  lines.flush();
+  ConsoleLine() << fixed << quoted(name);
 }
 
 }  // namespace
@@ -137,6 +152,7 @@ QList<ReaderWarning> readNormalisedDocument(QString xhtml, DocumentModel& model)
       readRow(xml, reading);
     }
   }
+  if (!model.isEmpty()) model.last().squeeze();
   return reading.warnings;
 }
 
@@ -144,9 +160,11 @@ void printReaderLines(const DocumentModel& model, const QList<ReaderWarning>& wa
   int record = 0;
   int next = 0;  // the next warning to print, placed before record `nextPlace`
   int nextPlace = warnings.isEmpty() ? INT_MAX : warnings.first().recordsBefore;
+  AsciiLines lines;
   // Prints the warnings placed before the record about to be printed.
   const auto printWarnings = [&]() {
     while (nextPlace <= record) {
+      lines.flush();
       printLines(QStringList(warnings[next].line));
       nextPlace = ++next < warnings.size() ? warnings[next].recordsBefore : INT_MAX;
     }
@@ -154,16 +172,17 @@ void printReaderLines(const DocumentModel& model, const QList<ReaderWarning>& wa
   };
   for (const FileEntry& file : model) {
     printWarnings();
-    ConsoleLine() << "File name: " << quoted(file.name);
+    printNameLine("File name: ", file.name, lines);
     for (const ChunkEntry& chunk : file.chunks) {
       printWarnings();
-      ConsoleLine() << "Chunk name: " << quoted(chunk.name);
-      for (const LineEntry& row : chunk.lines) {
+      printNameLine("Chunk name: ", file.nameOf(chunk), lines);
+      for (const LineRecord& row : file.rowsOf(chunk)) {
         printWarnings();
-        ConsoleLine() << "ln: " << row.lineIndex << row.literalIndex;
+        printPositionLine(row, lines);
       }
     }
   }
+  lines.flush();
   for (; next < warnings.size(); ++next) printLines(QStringList(warnings[next].line));
 }
 

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "console/console_line.h"
 #include "scan/literal_scanner.h"
 
@@ -35,13 +39,34 @@ QString makeLineTemplate(QString line, QStringList& warnings) {
   return unmaskEscapedQuotes(result);
 }
 
-bool patchLine(const QString& line, const LineEntry& entry, QString& patched,
+bool patchLine(const QString& line, quint32 literalIndex, QStringView text, QString& patched,
                QStringList& warnings) {
-  QString working = entry.literalIndex == 0 ? makeLineTemplate(line, warnings) : line;
+  QString working = literalIndex == 0 ? makeLineTemplate(line, warnings) : line;
   if (working.isEmpty()) return false;
-  working.replace(placeholderFor(entry.literalIndex), entry.text);
+  working.replace(placeholderFor(literalIndex), text.toString());
   patched = working;
   return true;
+}
+
+bool holdsDoubleBackslash(QStringView text) {
+  const char16_t* at = text.utf16();
+  const char16_t* const end = at + text.size();
+#ifdef __SSE2__
+  // Eight characters at a time, each against the one after it.
+  const __m128i backslash = _mm_set1_epi16('\\');
+  for (; end - at >= 9; at += 8) {
+    const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1));
+    if (_mm_movemask_epi8(
+            _mm_and_si128(_mm_cmpeq_epi16(here, backslash), _mm_cmpeq_epi16(next, backslash)))) {
+      return true;
+    }
+  }
+#endif
+  for (; at + 1 < end; ++at) {
+    if (at[0] == u'\\' && at[1] == u'\\') return true;
+  }
+  return false;
 }
 
 namespace {
@@ -63,28 +88,28 @@ bool appendOutside(QString& result, const QStringRef& piece) {
 
 }  // namespace
 
-bool patchLineAtOnce(const QString& line, const LineEntry* const* rows, int rowCount,
-                     QString& patched) {
+bool patchLineAtOnce(const QString& line, const FileEntry& file, const LineRecord* const* rows,
+                     int rowCount, QString& patched) {
   // Row by row, each row copies and searches the whole line: a long line
   // with many literals would cost its length times its rows. In the shape
   // checked here every placeholder is filled at most once, by the first row
   // of its number, and nothing else can ever look like a placeholder, so the
   // template can be filled in one go.
   if (rowCount == 0 || rows[0]->literalIndex != 0) return false;
-  const QLatin1Char backslash('\\');
   int filled = 0;
   for (int i = 0; i < rowCount; ++i) {
-    if ((i > 0 && rows[i]->literalIndex == 0) || rows[i]->text.contains(backslash)) return false;
-    filled += rows[i]->text.size();
+    const QStringView text = file.textOf(*rows[i]);
+    if ((i > 0 && rows[i]->literalIndex == 0) || holdsDoubleBackslash(text)) return false;
+    filled += int(text.size());
   }
   const ScannedLine scanned = scanLine(line);
   if (scanned.unterminated) return false;
 
   const int literalCount = scanned.literals.size();
-  QVector<const QString*> fills(literalCount, nullptr);
+  QVector<const LineRecord*> fills(literalCount, nullptr);
   for (int i = 0; i < rowCount; ++i) {
     const quint32 k = rows[i]->literalIndex;
-    if (k < static_cast<quint32>(literalCount) && !fills[int(k)]) fills[int(k)] = &rows[i]->text;
+    if (k < static_cast<quint32>(literalCount) && !fills[int(k)]) fills[int(k)] = rows[i];
   }
   QString result;
   result.reserve(line.size() + filled + 8 * literalCount);
@@ -92,7 +117,11 @@ bool patchLineAtOnce(const QString& line, const LineEntry* const* rows, int rowC
   for (int k = 0; k < literalCount; ++k) {
     const LiteralSpan& span = scanned.literals[k];
     if (!appendOutside(result, scanned.masked.midRef(outside, span.begin - outside))) return false;
-    result += fills[k] ? *fills[k] : placeholderFor(static_cast<quint32>(k));
+    if (fills[k]) {
+      result += file.textOf(*fills[k]);
+    } else {
+      result += placeholderFor(static_cast<quint32>(k));
+    }
     outside = span.end;
   }
   if (!appendOutside(result, scanned.masked.midRef(outside))) return false;
@@ -100,15 +129,18 @@ bool patchLineAtOnce(const QString& line, const LineEntry* const* rows, int rowC
   return true;
 }
 
-QVector<const LineEntry*> rowsByLine(const FileEntry& file, quint32 lineCount) {
-  QVector<const LineEntry*> rows;
-  for (const ChunkEntry& chunk : file.chunks) {
-    for (const LineEntry& entry : chunk.lines) {
-      if (entry.lineIndex < lineCount) rows.append(&entry);
-    }
+QVector<const LineRecord*> rowsByLine(const FileEntry& file, quint32 lineCount) {
+  QVector<const LineRecord*> rows;
+  rows.reserve(file.rows.size());
+  for (const LineRecord& row : file.rows) {
+    if (row.lineIndex < lineCount) rows.append(&row);
   }
-  std::stable_sort(rows.begin(), rows.end(), [](const LineEntry* a, const LineEntry* b) {
+  const auto byLine = [](const LineRecord* a, const LineRecord* b) {
     return a->lineIndex < b->lineIndex;
-  });
+  };
+  // Rows mostly come in line order already.
+  if (!std::is_sorted(rows.begin(), rows.end(), byLine)) {
+    std::stable_sort(rows.begin(), rows.end(), byLine);
+  }
   return rows;
 }

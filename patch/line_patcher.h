@@ -16,28 +16,34 @@ QString placeholderFor(quint32 literalIndex);
 /// appended to `warnings`) when the line ends inside a literal.
 QString makeLineTemplate(QString line, QStringList& warnings);
 
-/// The line after `entry` was applied: literal 0 rebuilds the template from
-/// `line` first; every occurrence of the entry's placeholder then takes its
-/// text verbatim. False when the line stays unchanged.
-bool patchLine(const QString& line, const LineEntry& entry, QString& patched,
+/// The line after the row of literal `literalIndex` with `text` was
+/// applied: literal 0 rebuilds the template from `line` first; every
+/// occurrence of the row's placeholder then takes its text verbatim. False
+/// when the line stays unchanged.
+bool patchLine(const QString& line, quint32 literalIndex, QStringView text, QString& patched,
                QStringList& warnings);
 
-/// Applies all `rows` of one line (in document order) in a single pass, for
-/// the usual shape: the first row has literal 0, no later row has, no text
-/// holds a backslash and no double backslash stands outside the literals.
-/// Then the outcome equals applying the rows one by one with patchLine, and
-/// no warning is due. False, with `line` untouched, for any other shape.
-bool patchLineAtOnce(const QString& line, const LineEntry* const* rows, int rowCount,
-                     QString& patched);
+/// True when `text` holds two backslashes in a row, as every placeholder
+/// begins: a text without can never make one, wherever it is put.
+bool holdsDoubleBackslash(QStringView text);
+
+/// Applies all `rows` of one line of `file` (in document order) in a single
+/// pass, for the usual shape: the first row has literal 0, no later row has,
+/// no text holds a double backslash and none stands outside the literals
+/// (quotes stand between a literal's text and anything else). Then the outcome equals applying the
+/// rows one by one with patchLine, and no warning is due. False, with `line` untouched, for any
+/// other shape.
+bool patchLineAtOnce(const QString& line, const FileEntry& file, const LineRecord* const* rows,
+                     int rowCount, QString& patched);
 
 /// The rows of `file` that point at one of its `lineCount` lines, sorted by
 /// line; the rows of a line keep their document order.
-QVector<const LineEntry*> rowsByLine(const FileEntry& file, quint32 lineCount);
+QVector<const LineRecord*> rowsByLine(const FileEntry& file, quint32 lineCount);
 
 /// Calls `patchAtOnce(lineIndex, rows, rowCount)` once per line of `rows`
 /// (as rowsByLine gives them), in line order.
 template <typename PatchAtOnce>
-void forEachRowLine(const QVector<const LineEntry*>& rows, PatchAtOnce patchAtOnce) {
+void forEachRowLine(const QVector<const LineRecord*>& rows, PatchAtOnce patchAtOnce) {
   for (int first = 0; first < rows.size();) {
     int last = first;
     while (last < rows.size() && rows[last]->lineIndex == rows[first]->lineIndex) ++last;
@@ -53,12 +59,12 @@ void forEachRowLine(const QVector<const LineEntry*>& rows, PatchAtOnce patchAtOn
 template <typename PendingText>
 void patchRowByRow(const FileEntry& file, quint32 lineCount, PendingText pendingText,
                    QStringList& warnings) {
-  for (const ChunkEntry& chunk : file.chunks) {
-    for (const LineEntry& entry : chunk.lines) {
-      if (entry.lineIndex >= lineCount) continue;
-      QString* text = pendingText(entry.lineIndex);
-      QString patched;
-      if (text && patchLine(*text, entry, patched, warnings)) *text = patched;
+  for (const LineRecord& row : file.rows) {
+    if (row.lineIndex >= lineCount) continue;
+    QString* text = pendingText(row.lineIndex);
+    QString patched;
+    if (text && patchLine(*text, row.literalIndex, file.textOf(row), patched, warnings)) {
+      *text = patched;
     }
   }
 }

@@ -103,12 +103,12 @@ const FileEntry* findFileEntry(const DocumentModel& model, const QString& baseNa
 QStringList patchLines(QStringList& lines, const FileEntry& file) {
   QStringList warnings;
   const quint32 lineCount = static_cast<quint32>(lines.size());
-  const QVector<const LineEntry*> rows = rowsByLine(file, lineCount);
+  const QVector<const LineRecord*> rows = rowsByLine(file, lineCount);
   QVector<bool> pending(rows.isEmpty() ? 0 : int(lineCount), false);
-  forEachRowLine(rows, [&](quint32 index, const LineEntry* const* lineRows, int rowCount) {
+  forEachRowLine(rows, [&](quint32 index, const LineRecord* const* lineRows, int rowCount) {
     QString& line = lines[int(index)];
     QString patched;
-    if (patchLineAtOnce(line, lineRows, rowCount, patched)) {
+    if (patchLineAtOnce(line, file, lineRows, rowCount, patched)) {
       line = patched;
     } else {
       pending[int(index)] = true;

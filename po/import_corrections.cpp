@@ -16,6 +16,14 @@ ImportTally applyCorrections(const CorrectionList& corrections, QVector<PoEntry>
       reports << correction.where + QStringLiteral(": no entry holds this literal; left out");
       continue;
     }
+    if (correction.text.isEmpty()) {
+      // An empty msgstr means "not translated": the source text would stay.
+      reports << correction.where +
+                     QStringLiteral(
+                         ": the text was emptied, and a PO file cannot hold an empty "
+                         "translation; the entry is left untranslated");
+      continue;
+    }
     PoEntry& entry = entries[index];
     const auto first = firstRow.constFind(index);
     if (first == firstRow.constEnd()) {

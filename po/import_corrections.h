@@ -24,7 +24,8 @@ struct ImportTally {
 /// Puts each correction into the entry of its msgid, in order. An entry that
 /// receives a second, different text keeps the first, is marked fuzzy, and
 /// the conflict is added to `reports` naming both rows. A correction whose
-/// msgid has no entry is reported too.
+/// msgid has no entry is reported too, and so is an emptied text, which a
+/// PO file cannot hold as a translation.
 ImportTally applyCorrections(const CorrectionList& corrections, QVector<PoEntry>& entries,
                              QStringList& reports);
 

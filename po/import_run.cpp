@@ -41,42 +41,40 @@ void importFile(const ProjectSource& source, const SourceFile& file, const LexRe
   readSourceFile(source.absolutePath, getModeText);
   const GetModeLiterals getMode = getModeLiterals(getModeText);
   const QHash<quint64, int> positions = singleLineLiteralPositions(file.bytes, lexed.literals);
-  for (const ChunkEntry& chunk : section.chunks) {
-    for (const LineEntry& row : chunk.lines) {
-      const QString where = QStringLiteral("%1:%2 (literal %3)")
-                                .arg(source.relativePath)
-                                .arg(row.lineIndex + 1)
-                                .arg(row.literalIndex);
-      const auto literal = getMode.constFind(positionKey(row.lineIndex, row.literalIndex));
-      if (literal == getMode.constEnd()) {
-        reports << where + QStringLiteral(
-                               ": get mode finds no such literal in the source "
-                               "(the document is older than the source?); left out");
-        continue;
-      }
-      const RowTranslation translation =
-          translationFromRow(row.text, literal->text, literal->doubleQuoted, whiteSpaceCollapsed);
-      if (!translation.changed) continue;
-      const int index = positions.value(positionKey(row.lineIndex, literal->column), -1);
-      if (index < 0) {
-        reports << where + QStringLiteral(
-                               ": matches no literal of the source (comment text, "
-                               "or part of a literal over several lines); left out");
-        continue;
-      }
-      const QString msgid = decodeIn(file, lexed.literals[index].text);
-      if (!holdsWords(msgid, lexed.literals[index].quote, dialect)) {
-        reports << where + QStringLiteral(
-                               ": the literal holds no words (only escapes, tags or code), "
-                               "so it has no entry; left out");
-        continue;
-      }
-      const EmbeddedSplit split =
-          splitEmbeddedTranslations(translation.text, file, lexed.literals, index, dialect);
-      corrections.append(Correction{msgid, split.outer, where});
-      for (const auto& inner : split.inner) {
-        corrections.append(Correction{inner.first, inner.second, where});
-      }
+  for (const LineEntry& row : section.entries()) {
+    const QString where = QStringLiteral("%1:%2 (literal %3)")
+                              .arg(source.relativePath)
+                              .arg(row.lineIndex + 1)
+                              .arg(row.literalIndex);
+    const auto literal = getMode.constFind(positionKey(row.lineIndex, row.literalIndex));
+    if (literal == getMode.constEnd()) {
+      reports << where + QStringLiteral(
+                             ": get mode finds no such literal in the source "
+                             "(the document is older than the source?); left out");
+      continue;
+    }
+    const RowTranslation translation =
+        translationFromRow(row.text, literal->text, literal->doubleQuoted, whiteSpaceCollapsed);
+    if (!translation.changed) continue;
+    const int index = positions.value(positionKey(row.lineIndex, literal->column), -1);
+    if (index < 0) {
+      reports << where + QStringLiteral(
+                             ": matches no literal of the source (comment text, "
+                             "or part of a literal over several lines); left out");
+      continue;
+    }
+    const QString msgid = decodeIn(file, lexed.literals[index].text);
+    if (!holdsWords(msgid, lexed.literals[index].quote, dialect)) {
+      reports << where + QStringLiteral(
+                             ": the literal holds no words (only escapes, tags or code), "
+                             "so it has no entry; left out");
+      continue;
+    }
+    const EmbeddedSplit split =
+        splitEmbeddedTranslations(translation.text, file, lexed.literals, index, dialect);
+    corrections.append(Correction{msgid, split.outer, where});
+    for (const auto& inner : split.inner) {
+      corrections.append(Correction{inner.first, inner.second, where});
     }
   }
 }

@@ -159,8 +159,9 @@ int runPlay(const PoConfig& config, QTextStream& out, QTextStream& err) {
     return 1;
   }
   for (const QString& problem : problems) err << problem << '\n';
-  err << "play: " << project.entries().size() << " entries in " << project.files().size()
-      << " files, " << commands.jobs << " copies at a time\n";
+  err << "play: " << counted(project.entries().size(), "entry", "entries") << " in "
+      << counted(project.files().size(), "file", "files") << ", "
+      << counted(commands.jobs, "copy", "copies") << " at a time\n";
   err.flush();
   // Interrupted, the commands under way are stopped and the copies removed.
   // A signal the shell had this program ignore (run in the background) stays

@@ -49,9 +49,10 @@ QString minutes(double seconds) {
 }
 
 QString firstLines(const ShellResult& result) {
-  const QStringList lines =
-      QString::fromUtf8(result.output + result.errors).trimmed().split(QLatin1Char('\n')).mid(0, 5);
-  return lines.join(QStringLiteral("\n  "));
+  const QString said = QString::fromUtf8(result.output + result.errors).trimmed();
+  if (said.isEmpty()) return QString();
+  return QStringLiteral(":\n  ") +
+         said.split(QLatin1Char('\n')).mid(0, 5).join(QStringLiteral("\n  "));
 }
 
 /// A timeout for the trials: long enough for a copy that only takes longer

@@ -103,8 +103,7 @@ bool isChunkHeader(const QStringRef& line) {
          isBlockHeader(tokens, QLatin1String("replace"));
 }
 
-QList<ChunkEntry> detectChunks(QString text, QStringList& warnings) {
-  QList<ChunkEntry> chunks;
+void detectChunks(const QString& text, FileEntry& file, QStringList& warnings) {
   // The collected lines of the open chunk, as places in the text: only the
   // lines that hold a quote character become strings, for extraction.
   struct CollectedLine {
@@ -113,21 +112,19 @@ QList<ChunkEntry> detectChunks(QString text, QStringList& warnings) {
     qint32 lineIndex;
   };
   QVector<CollectedLine> pendingLines;
-  QString currentName;
+  QStringView currentName;
   bool inChunk = false;
   qint32 lineCounter = 0;
 
   // The literals of every collected line that holds a quote character.
   auto finishChunk = [&]() {
-    ChunkEntry chunk;
-    chunk.name = currentName;
+    file.appendChunk(currentName);
     for (const CollectedLine& line : pendingLines) {
       const QStringRef lineText(&text, line.begin, line.size);
       if (lineText.indexOf(QLatin1Char('"')) >= 0 || lineText.indexOf(QLatin1Char('\'')) >= 0) {
-        chunk.lines.append(extractLineLiterals(lineText.toString(), line.lineIndex, warnings));
+        appendLineLiterals(lineText.toString(), quint32(line.lineIndex), file, warnings);
       }
     }
-    chunks.append(chunk);
     pendingLines.clear();
   };
 
@@ -139,7 +136,7 @@ QList<ChunkEntry> detectChunks(QString text, QStringList& warnings) {
     if (inChunk) pendingLines.append(CollectedLine{begin, end - begin, lineCounter});
     if (isChunkHeader(line)) {
       if (!pendingLines.isEmpty()) finishChunk();
-      currentName = line.toString();
+      currentName = QStringView(text).mid(begin, end - begin);
       inChunk = true;
     }
     ++lineCounter;
@@ -147,5 +144,4 @@ QList<ChunkEntry> detectChunks(QString text, QStringList& warnings) {
     begin = found + 1;
   }
   if (!pendingLines.isEmpty()) finishChunk();
-  return chunks;
 }

@@ -18,7 +18,7 @@ bool isChunkHeader(const QStringRef& line);
 /// lines, each with the literals of its collected lines. Lines before the
 /// first header are dropped; a header line is collected into the chunk
 /// before it; a chunk for which no line was collected is not emitted. The
-/// multi-line warnings of its lines go to `warnings`.
-QList<ChunkEntry> detectChunks(QString text, QStringList& warnings);
+/// chunks go to `file`, the multi-line warnings of its lines to `warnings`.
+void detectChunks(const QString& text, FileEntry& file, QStringList& warnings);
 
 #endif

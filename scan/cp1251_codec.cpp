@@ -3,6 +3,10 @@
 #include <array>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // The characters of the bytes 0x80 to 0xFF, eight bytes a row; the lower
@@ -46,14 +50,23 @@ struct Encoder {
   }
 };
 
-}  // namespace
-
-QString decodeCp1251(const char* data, int size) {
-  QString text(size, Qt::Uninitialized);
-  char16_t* out = reinterpret_cast<char16_t*>(text.data());
+void decodeInto(const char* data, int size, char16_t* out) {
   const unsigned char* in = reinterpret_cast<const unsigned char*>(data);
   int i = 0;
-  // Source text is mostly ASCII: eight such bytes at a time widen as they are.
+  // Source text is mostly ASCII: such bytes widen as they are, sixteen or
+  // eight at a time.
+#ifdef __SSE2__
+  const __m128i zero = _mm_setzero_si128();
+  for (; i + 16 <= size; i += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+    if (_mm_movemask_epi8(bytes)) {
+      for (int k = 0; k < 16; ++k) out[i + k] = kCharacters[in[i + k]];
+    } else {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_unpacklo_epi8(bytes, zero));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), _mm_unpackhi_epi8(bytes, zero));
+    }
+  }
+#endif
   for (; i + 8 <= size; i += 8) {
     quint64 eight;
     std::memcpy(&eight, in + i, 8);
@@ -64,18 +77,68 @@ QString decodeCp1251(const char* data, int size) {
     }
   }
   for (; i < size; ++i) out[i] = kCharacters[in[i]];
+}
+
+}  // namespace
+
+QString decodeCp1251(const char* data, int size) {
+  QString text(size, Qt::Uninitialized);
+  decodeInto(data, size, reinterpret_cast<char16_t*>(text.data()));
   return text;
 }
 
-bool appendCp1251(const QString& text, QByteArray& bytes) {
-  static const Encoder encoder;
-  const int size = text.size();
+void appendDecodedCp1251(const char* data, int size, QString& text) {
+  const int at = text.size();
+  text.resize(at + size);
+  decodeInto(data, size, reinterpret_cast<char16_t*>(text.data()) + at);
+}
+
+bool appendCp1251(QStringView text, QByteArray& bytes) {
   const int start = bytes.size();
-  bytes.resize(start + size);
-  char* out = bytes.data() + start;
-  const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
+  bytes.resize(start + int(text.size()));
+  return encodeCp1251(text, bytes.data() + start);
+}
+
+bool encodeCp1251(QStringView text, char* out) {
+  static const Encoder encoder;
+  const int size = int(text.size());
+  const char16_t* in = text.utf16();
   bool complete = true;
-  for (int i = 0; i < size; ++i) {
+  int i = 0;
+  // Most texts are ASCII: such characters narrow as they are, eight or four
+  // at a time.
+#ifdef __SSE2__
+  const __m128i high = _mm_set1_epi16(short(0xFF80));
+  for (; i + 8 <= size; i += 8) {
+    const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(eight, high), _mm_setzero_si128())) ==
+        0xFFFF) {
+      _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(eight, eight));
+    } else {
+      for (int k = 0; k < 8; ++k) {
+        const char16_t c = in[i + k];
+        const unsigned char byte = encoder.bytes[c];
+        complete &= byte != 0 || c == 0;
+        out[i + k] = static_cast<char>(byte);
+      }
+    }
+  }
+#endif
+  for (; i + 4 <= size; i += 4) {
+    quint64 four;
+    std::memcpy(&four, in + i, 8);
+    if (four & 0xFF80FF80FF80FF80ULL) {
+      for (int k = 0; k < 4; ++k) {
+        const char16_t c = in[i + k];
+        const unsigned char byte = encoder.bytes[c];
+        complete &= byte != 0 || c == 0;
+        out[i + k] = static_cast<char>(byte);
+      }
+    } else {
+      for (int k = 0; k < 4; ++k) out[i + k] = static_cast<char>(in[i + k]);
+    }
+  }
+  for (; i < size; ++i) {
     const char16_t c = in[i];
     const unsigned char byte = encoder.bytes[c];
     complete &= byte != 0 || c == 0;
@@ -84,7 +147,7 @@ bool appendCp1251(const QString& text, QByteArray& bytes) {
   return complete;
 }
 
-bool encodeCp1251(const QString& text, QByteArray& bytes) {
+bool encodeCp1251(QStringView text, QByteArray& bytes) {
   bytes.clear();
   return appendCp1251(text, bytes);
 }

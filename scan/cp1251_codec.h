@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 /// Code page 1251 holds one character per byte, so it is decoded and encoded
 /// with a fixed table instead of a general converter. The table agrees with
@@ -16,13 +17,19 @@ constexpr char kCp1251CodecName[] = "CP1251";
 /// The characters of `size` bytes of code page 1251 text.
 QString decodeCp1251(const char* data, int size);
 
+/// decodeCp1251, appending to `text`.
+void appendDecodedCp1251(const char* data, int size, QString& text);
+
 /// Encodes `text` into `bytes` and returns true when every character has a
 /// byte of its own. False (with `bytes` unspecified) when the text holds any
 /// other character: Qt's codec drops some of them and replaces others, so
 /// such a text must go through the codec.
-bool encodeCp1251(const QString& text, QByteArray& bytes);
+bool encodeCp1251(QStringView text, QByteArray& bytes);
 
 /// encodeCp1251, appending to `bytes`.
-bool appendCp1251(const QString& text, QByteArray& bytes);
+bool appendCp1251(QStringView text, QByteArray& bytes);
+
+/// encodeCp1251 into `out`, room for as many bytes as `text` has characters.
+bool encodeCp1251(QStringView text, char* out);
 
 #endif

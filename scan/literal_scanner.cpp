@@ -30,13 +30,6 @@ QString respelled(QString text, Spelling from, Spelling to) {
   return text;
 }
 
-// The document keeps an escaped quote of a double-quoted literal as an
-// entity, and that of a single-quoted one in its source form.
-QString convertLiteralText(QString text, bool doubleQuoted) {
-  if (!text.contains(QLatin1Char('<'))) return text;
-  return respelled(std::move(text), kMarker, doubleQuoted ? kEntity : kEscape);
-}
-
 }  // namespace
 
 QString maskEscapedQuotes(QString line) {
@@ -79,24 +72,32 @@ ScannedLine scanLine(const QString& line) {
   return scanned;
 }
 
-QList<LineEntry> extractLineLiterals(QString text, qint32 lineIndex, QStringList& warnings) {
-  QList<LineEntry> entries;
-  const ScannedLine scanned = scanLine(text);
+void appendLineLiterals(const QString& line, quint32 lineIndex, FileEntry& file,
+                        QStringList& warnings) {
+  const ScannedLine scanned = scanLine(line);
   if (scanned.unterminated) {
-    ConsoleLine(warnings) << "Warning! May be miltiline string found at line: "
-                          << static_cast<quint32>(lineIndex) << ". Ignore";
-    return entries;
+    ConsoleLine(warnings) << "Warning! May be miltiline string found at line: " << lineIndex
+                          << ". Ignore";
+    return;
   }
-  entries.reserve(scanned.literals.size());
   quint32 literalIndex = 0;
   for (const LiteralSpan& span : scanned.literals) {
-    LineEntry entry;
-    entry.text = convertLiteralText(scanned.masked.mid(span.begin, span.end - span.begin),
-                                    span.doubleQuoted);
-    entry.doubleQuoted = span.doubleQuoted;
-    entry.lineIndex = static_cast<quint32>(lineIndex);
-    entry.literalIndex = literalIndex++;
-    entries.append(entry);
+    const QStringView masked = QStringView(scanned.masked).mid(span.begin, span.end - span.begin);
+    // The document keeps an escaped quote of a double-quoted literal as an
+    // entity, and that of a single-quoted one in its source form. Most texts
+    // hold no marker and go into the file's texts as they stand.
+    const TextPlace text = masked.contains(QLatin1Char('<'))
+                               ? file.appendText(respelled(masked.toString(), kMarker,
+                                                           span.doubleQuoted ? kEntity : kEscape))
+                               : file.appendText(masked);
+    file.appendRow(text, span.doubleQuoted, lineIndex, literalIndex++);
   }
-  return entries;
+}
+
+QList<LineEntry> extractLineLiterals(const QString& line, quint32 lineIndex,
+                                     QStringList& warnings) {
+  FileEntry file;
+  file.appendChunk(QStringView());
+  appendLineLiterals(line, lineIndex, file, warnings);
+  return file.entries();
 }

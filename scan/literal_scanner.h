@@ -55,8 +55,13 @@ QString entitiesToEscapes(QString text);
 /// Masks `line` and runs the three-state quote scanner over it.
 ScannedLine scanLine(const QString& line);
 
-/// The literals of one line as entries, or an empty list (with the multi-line
-/// warning appended to `warnings`) when the line ends inside a literal.
-QList<LineEntry> extractLineLiterals(QString text, qint32 lineIndex, QStringList& warnings);
+/// Appends the literals of one line as rows to the last chunk of `file`
+/// (which must exist), or nothing (with the multi-line warning appended to
+/// `warnings`) when the line ends inside a literal.
+void appendLineLiterals(const QString& line, quint32 lineIndex, FileEntry& file,
+                        QStringList& warnings);
+
+/// The literals of one line as entries of their own (appendLineLiterals).
+QList<LineEntry> extractLineLiterals(const QString& line, quint32 lineIndex, QStringList& warnings);
 
 #endif

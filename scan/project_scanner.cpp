@@ -18,8 +18,10 @@ class ScanVisitor final : public ProgressVisitor {
     QString text;
     if (!readSourceFile(file.absoluteFilePath(), text)) return Next::GoOn;
     QStringList warnings;
-    entry.chunks = detectChunks(text, warnings);
+    detectChunks(text, entry, warnings);
     printLines(warnings);
+    // The model holds every file to the end of the run: no room to spare.
+    entry.squeeze();
     model_.append(entry);
     return Next::GoOn;
   }

@@ -73,6 +73,18 @@ inline QByteArray patchedFromBytes(const QByteArray& source, const FileEntry& fi
   return encoded ? copy : encodedCp1251(text);
 }
 
+/// A file of chunks given as (name, rows).
+inline FileEntry fileOf(const QString& name,
+                        const QList<QPair<QString, QList<LineEntry>>>& chunks) {
+  FileEntry file;
+  file.name = name;
+  for (const auto& chunk : chunks) {
+    file.appendChunk(chunk.first);
+    for (const LineEntry& row : chunk.second) file.appendRow(row);
+  }
+  return file;
+}
+
 /// Every field of every record, one line each, for comparing two readings;
 /// names and texts come last behind their lengths, so no two models read alike.
 inline QString described(const DocumentModel& model) {
@@ -80,14 +92,14 @@ inline QString described(const DocumentModel& model) {
   for (const FileEntry& file : model) {
     text += QString("F %1 ").arg(file.name.size()) + file.name + '\n';
     for (const ChunkEntry& chunk : file.chunks) {
-      text += QString("C %1 ").arg(chunk.name.size()) + chunk.name + '\n';
-      for (const LineEntry& row : chunk.lines) {
+      text += QString("C %1 ").arg(chunk.name.size) + file.nameOf(chunk).toString() + '\n';
+      for (const LineRecord& row : file.rowsOf(chunk)) {
         text += QString("L %1 %2 %3 %4 ")
                     .arg(row.doubleQuoted)
                     .arg(row.lineIndex)
                     .arg(row.literalIndex)
-                    .arg(row.text.size()) +
-                row.text + '\n';
+                    .arg(row.text.size) +
+                file.textOf(row).toString() + '\n';
       }
     }
   }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "check/model_lookup.h"
 #include "docread/tolerant_reading.h"
+#include "reference_paths.h"
 
 namespace {
 
@@ -12,12 +12,11 @@ LineEntry row(quint32 line, quint32 literal, const char* text) {
 }
 
 TEST(JoinedRows, FindsTheRecordsARowSwallowedAndPutsTheSourceBack) {
-  const DocumentModel model = {FileEntry{
-      "a",
-      {ChunkEntry{"obj: Thing",
-                  {row(1, 0, "first"), row(3, 0, "\";0;2;0 LINE;\"@@"),
-                   row(6, 0, "third\";0;4;1 LINE;\"x\";1;5;0 END CHUNK CHUNK;y"),
-                   row(7, 0, "Say \"1;2;3\" LINE; no record"), row(9, 0, "\";0;8;0LINE;\"z")}}}}};
+  const DocumentModel model = {reference::fileOf(
+      "a", {{"obj: Thing",
+             {row(1, 0, "first"), row(3, 0, "\";0;2;0 LINE;\"@@"),
+              row(6, 0, "third\";0;4;1 LINE;\"x\";1;5;0 END CHUNK CHUNK;y"),
+              row(7, 0, "Say \"1;2;3\" LINE; no record"), row(9, 0, "\";0;8;0LINE;\"z")}}})};
   const QList<JoinedRow> joined = findJoinedRows(model);
   ASSERT_EQ(3, joined.size());
   EXPECT_EQ(3u, joined[0].row.lineIndex);
@@ -26,13 +25,13 @@ TEST(JoinedRows, FindsTheRecordsARowSwallowedAndPutsTheSourceBack) {
   EXPECT_EQ((QList<QPair<quint32, quint32>>{{8, 0}}), joined[2].swallowed);
 
   QHash<QString, LineEntry> source;
-  for (const LineEntry& literal : {row(1, 0, "first"), row(2, 0, "\""), row(3, 0, "@@"),
-                                   row(4, 1, "third\""), row(5, 0, "x"), row(6, 0, "y"),
-                                   row(8, 0, "\""), row(9, 0, "z")}) {
+  for (const LineEntry& literal :
+       {row(1, 0, "first"), row(2, 0, "\""), row(3, 0, "@@"), row(4, 1, "third\""), row(5, 0, "x"),
+        row(6, 0, "y"), row(8, 0, "\""), row(9, 0, "z")}) {
     source.insert(rowKey("a", literal.lineIndex, literal.literalIndex), literal);
   }
   QStringList rows;
-  for (const LineEntry& entry : rowsOf(withJoinedRowsRestored(model, joined, source).first())) {
+  for (const LineEntry& entry : withJoinedRowsRestored(model, joined, source).first().entries()) {
     rows << QStringLiteral("%1/%2 %3").arg(entry.lineIndex).arg(entry.literalIndex).arg(entry.text);
   }
   EXPECT_EQ(QStringList({"1/0 first", "2/0 \"", "3/0 @@", "4/1 third\"", "5/0 x", "6/0 y",

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "reference_paths.h"
+
 namespace {
 
 TEST(ReconcileText, KeepsTheSourceWhereOnlyWhiteSpaceDiffersAndItsEdgesWhereTheTextChanged) {
@@ -30,12 +32,11 @@ TEST(ReconcileWithProject, TakesQuoteKindsFromTheSourceAndWhiteSpaceOnlyWhereItW
   for (const bool collapsed : {true, false}) {
     TolerantReading reading;
     reading.whiteSpaceCollapsed = collapsed;
-    reading.model = {FileEntry{
-        "start", {ChunkEntry{"c: T", {LineEntry{"Hi", true, 3, 0}, LineEntry{"x", true, 9, 0}}}}}};
+    reading.model = {reference::fileOf(
+        "start", {{"c: T", {LineEntry{"Hi", true, 3, 0}, LineEntry{"x", true, 9, 0}}}})};
     const QList<LineEntry> rows =
         reconcileWithProject(reading, {{rowKey("start", 3, 0), LineEntry{" Hi", false, 3, 0}}})[0]
-            .chunks[0]
-            .lines;
+            .entries();
     EXPECT_EQ(collapsed ? " Hi" : "Hi", rows[0].text.toStdString());
     EXPECT_FALSE(rows[0].doubleQuoted);
     EXPECT_EQ("x", rows[1].text.toStdString());  // a row the project does not know: as read

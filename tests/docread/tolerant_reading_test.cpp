@@ -17,13 +17,13 @@ QString describe(const TolerantReading& reading) {
   for (const FileEntry& file : reading.model) {
     text += QStringLiteral("F %1\n").arg(file.name);
     for (const ChunkEntry& chunk : file.chunks) {
-      text += QStringLiteral("C %1\n").arg(chunk.name);
-      for (const LineEntry& row : chunk.lines) {
+      text += QStringLiteral("C %1\n").arg(file.nameOf(chunk));
+      for (const LineRecord& row : file.rowsOf(chunk)) {
         text += QStringLiteral("R %1/%2/%3 %4\n")
                     .arg(row.doubleQuoted ? '"' : '\'')
                     .arg(row.lineIndex)
                     .arg(row.literalIndex)
-                    .arg(row.text);
+                    .arg(file.textOf(row));
       }
     }
   }

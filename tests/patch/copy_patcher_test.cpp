@@ -7,7 +7,7 @@
 namespace {
 
 FileEntry rows(std::initializer_list<LineEntry> lines) {
-  return FileEntry{"f", {ChunkEntry{"c", lines}}};
+  return reference::fileOf("f", {{"c", lines}});
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 QString read(const QString& body) {
   QString document = "<html><body>" + body + "</body></html>";
   QTextStream in(&document, QIODevice::ReadOnly);
-  DocumentModel model{FileEntry{"stale", {}}};
+  DocumentModel model{reference::fileOf("stale", {})};
   ConsoleCapture console;
   readDocument(in, model, htmlFormatter);
   return reference::described(model);

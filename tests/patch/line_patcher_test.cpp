@@ -75,9 +75,9 @@ TEST(LinePatcher, RowsFillTheirOwnPlaceholdersInModelOrder) {
     QStringList warnings;
     for (const auto& row : c.rows) {
       QString patched;
-      if (patchLine(line, LineEntry{QString::fromUtf8(row.second), false, 99, row.first}, patched,
-                    warnings))
+      if (patchLine(line, row.first, QString::fromUtf8(row.second), patched, warnings)) {
         line = patched;
+      }
     }
     EXPECT_EQ(line.toStdString(), c.expected) << c.line;
   }
@@ -90,29 +90,30 @@ TEST(LinePatcher, RowsFillTheirOwnPlaceholdersInModelOrder) {
 // backslashes, markers and placeholder look-alikes.
 TEST(LinePatcher, OnePassFillAgreesWithRowByRowPatching) {
   const char* atoms[] = {"\"", "'", "\\", "\\\\", "a", " ", "\\1 ", "<DQUOTE>", "\\\"", "\\'", "ф"};
-  const char* texts[] = {"", "t", "two words", "\"q\"", "'", "\\1 ", "<SQUOTE>", "ф"};
+  const char* texts[] = {"", "t", "two words", "\"q\"", "'", "\\1 ", "<SQUOTE>", "ф", "\\\\2 "};
   QStringList warnings;  // unterminated lines warn on the row-by-row side
   std::srand(11);
   int accepted = 0;
   for (int round = 0; round < 20000; ++round) {
     QString line;
     for (int i = std::rand() % 12; i > 0; --i) line += QString::fromUtf8(atoms[std::rand() % 11]);
-    QList<LineEntry> rows;
+    FileEntry file;
+    file.appendChunk(QStringView());
     for (int r = 1 + std::rand() % 4; r > 0; --r) {
-      LineEntry row;
-      row.literalIndex = rows.isEmpty() && std::rand() % 4 ? 0 : std::rand() % 4;
-      row.text = QString::fromUtf8(texts[std::rand() % 8]);
-      rows.append(row);
+      const quint32 literal = file.rows.isEmpty() && std::rand() % 4 ? 0 : std::rand() % 4;
+      file.appendRow(LineEntry{QString::fromUtf8(texts[std::rand() % 9]), false, 0, literal});
     }
     QString oneByOne = line;
-    QVector<const LineEntry*> pointers;
-    for (const LineEntry& row : rows) {
+    QVector<const LineRecord*> pointers;
+    for (const LineRecord& row : file.rows) {
       QString patched;
-      if (patchLine(oneByOne, row, patched, warnings)) oneByOne = patched;
+      if (patchLine(oneByOne, row.literalIndex, file.textOf(row), patched, warnings)) {
+        oneByOne = patched;
+      }
       pointers.append(&row);
     }
     QString atOnce;
-    if (!patchLineAtOnce(line, pointers.constData(), pointers.size(), atOnce)) continue;
+    if (!patchLineAtOnce(line, file, pointers.constData(), pointers.size(), atOnce)) continue;
     ++accepted;
     ASSERT_EQ(atOnce.toStdString(), oneByOne.toStdString()) << line.toStdString();
   }

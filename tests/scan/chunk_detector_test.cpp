@@ -49,10 +49,12 @@ TEST(ChunkDetector, CollectsLinesIntoChunks) {
   for (const auto& c : cases) {
     QString out;
     QStringList warnings;
-    for (const ChunkEntry& chunk : detectChunks(QString::fromUtf8(c.first), warnings)) {
-      out += QLatin1Char('[') + chunk.name + QLatin1Char(']');
-      for (const LineEntry& e : chunk.lines) {
-        out += QStringLiteral(" %1@%2.%3").arg(e.text).arg(e.lineIndex).arg(e.literalIndex);
+    FileEntry file;
+    detectChunks(QString::fromUtf8(c.first), file, warnings);
+    for (const ChunkEntry& chunk : file.chunks) {
+      out += QLatin1Char('[') + file.nameOf(chunk).toString() + QLatin1Char(']');
+      for (const LineRecord& e : file.rowsOf(chunk)) {
+        out += QStringLiteral(" %1@%2.%3").arg(file.textOf(e)).arg(e.lineIndex).arg(e.literalIndex);
       }
       out += QLatin1Char(' ');
     }
