@@ -24,7 +24,7 @@ int runExtract(const PoConfig& config, QTextStream& out, QTextStream& err) {
     SourceFile file;
     QString problem;
     if (readSource(path, config.fromCharset, file, problem)) {
-      builder.addDeclarations(file, lexTads(file.bytes, dialect));
+      builder.addDeclarations(lexTads(file.bytes, dialect));
     }
   }
   int problems = 0;

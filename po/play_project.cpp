@@ -13,7 +13,7 @@ bool PlayProject::read(const PoConfig& config, QString& error, QStringList& prob
     SourceFile file;
     QString problem;
     if (readSource(path, config.fromCharset, file, problem)) {
-      builder_->addDeclarations(file, lexTads(file.bytes, dialect_));
+      builder_->addDeclarations(lexTads(file.bytes, dialect_));
     }
   }
   for (const ProjectSource& source : sources) declared << source.absolutePath;

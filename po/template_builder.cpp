@@ -99,7 +99,8 @@ int TemplateBuilder::entryFor(const QByteArray& context, const QByteArray& msgid
 
 void TemplateBuilder::addFile(const QString& relativePath, const SourceFile& file,
                               const LexResult& lexed) {
-  addDeclarations(file, lexed);
+  addDeclarations(lexed);
+  readGameName(file, lexed);
   QHash<int, int> partOf;  // heads of this file to parts_
   paths_.append(relativePath.toUtf8());
   for (const TadsLiteral& literal : lexed.literals) {
@@ -132,8 +133,9 @@ void TemplateBuilder::addFile(const QString& relativePath, const SourceFile& fil
   }
 }
 
-void TemplateBuilder::addDeclarations(const SourceFile& file, const LexResult& lexed) {
-  catalog_.add(lexed);
+void TemplateBuilder::addDeclarations(const LexResult& lexed) { catalog_.add(lexed); }
+
+void TemplateBuilder::readGameName(const SourceFile& file, const LexResult& lexed) {
   if (!gameName_.isNull()) return;
   // The game's name and version stand in its GameID object (versionInfo).
   QSet<QString> gameIds;

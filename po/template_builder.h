@@ -33,13 +33,14 @@ class TemplateBuilder {
   TemplateBuilder(bool contextByDefinition, TadsDialect dialect);
 
   /// Adds every literal of `lexed` that holds words; `relativePath` names
-  /// the file in references. Its declarations count as addDeclarations'.
+  /// the file in references. Its declarations count as addDeclarations',
+  /// and its GameID object (if it is the first) names the game in the header.
   void addFile(const QString& relativePath, const SourceFile& file, const LexResult& lexed);
 
   /// Reads the template declarations and classes of a file that is not
-  /// extracted (a header, a library), which name the template parts' places,
-  /// and the game's name and version.
-  void addDeclarations(const SourceFile& file, const LexResult& lexed);
+  /// extracted (a header, a library), which name the template parts' places.
+  /// A library's GameID objects (a new game's skeleton) do not name the game.
+  void addDeclarations(const LexResult& lexed);
 
   int entryCount() const { return int(entries_.size()); }
   /// Distinct texts left out because they hold no words.
@@ -99,6 +100,8 @@ class TemplateBuilder {
   /// The places of each entry in turn (into places_), and where each entry's
   /// run of them begins (one more than there are entries).
   void groupPlaces(std::vector<int>& placeOrder, std::vector<int>& firstPlace) const;
+  /// Takes the game's name and version from `lexed`'s GameID object, once.
+  void readGameName(const SourceFile& file, const LexResult& lexed);
 
   bool byDefinition_;
   TadsDialect dialect_;
